@@ -1,0 +1,55 @@
+#include "model/Legendes.h"
+
+#include "model/TexteNombre.h"
+
+#include <cmath>
+
+namespace vibralume {
+
+std::string LegendeLabel2(int16_t frequence) {
+    const double x = frequence / 10.0;
+    if (frequence >= 10) {
+        return "fréquence : " + TexteNombre(x) + "Hz";
+    }
+    return "fréquence : 0" + PartieDecimale(x) + "Hz";
+}
+
+std::string LegendeFrequenceDefilee(int16_t frequence) {
+    return "fréquence : " + TexteNombre(frequence / 10.0) + "Hz";
+}
+
+std::string LegendeLabel23(double celerite) {
+    return "v=" + TexteNombre(celerite) + "cm/s";
+}
+
+std::string LegendeLabel32(double amplSoliton) {
+    return "Amplitude du soliton : " + TexteNombre(amplSoliton) + "cm";
+}
+
+std::string LegendeLabel3(double amplVib) {
+    if (amplVib >= 1 || amplVib == 0) {
+        return "Amplitude : " + TexteNombre(amplVib) + "cm";
+    }
+    return "Amplitude : 0" + PartieDecimale(amplVib) + "cm";
+}
+
+std::string LegendeLambda(double celerite, double freq) {
+    if (!(freq > 0)) {
+        return "-";
+    }
+    // Cut, not rounded: 15 cm/s at 1.8 Hz reads 8.33, never 8.34.
+    return TexteNombre(std::floor(celerite * 100 / freq) / 100) + "cm";
+}
+
+std::string LegendeVit(double celerite) {
+    return TexteNombre(celerite) + "cm/s";
+}
+
+std::string LegendeF(double freq) {
+    if (freq >= 1) {
+        return TexteNombre(freq) + "Hz";
+    }
+    return "0" + PartieDecimale(freq) + "Hz";
+}
+
+} // namespace vibralume

@@ -1,0 +1,38 @@
+#include "model/Mesure.h"
+
+#include "model/Entiers.h"
+
+#include <cmath>
+
+namespace vibralume {
+
+double PositionBalayage(double tempsMs, double dureeBalayage) {
+    const double q = tempsMs / (dureeBalayage * 1000);
+    return (q - std::floor(q)) * dureeBalayage;
+}
+
+double PressionCapteur(const Module1& m, float x) {
+    // The integer part is taken before doubling, so a sensor reads the pair of
+    // slices starting at an even one. A NaN or absurd abscissa reads as outside.
+    const auto a = EnInt16(2 * std::floor(static_cast<double>(x) - 1));
+    if (!a || *a < 1 || *a > NbTranches - 1) {
+        return 4;
+    }
+    return (m.Elongation[*a + 1] - m.Elongation[*a]) * 2 + 3;
+}
+
+int16_t TrancheColoreeApresClic(int16_t actuelle, int bouton, float x) {
+    int16_t tranche = actuelle;
+    if (bouton == BoutonGauche) {
+        tranche = EnInt16(std::floor(2 * static_cast<double>(x)) - 2).value_or(0);
+    } else if (bouton == BoutonDroit) {
+        tranche = 0;
+    }
+    // Keeps the five slices tranche-2 .. tranche+2 inside 1..49.
+    if (tranche > 47 || tranche < 3) {
+        tranche = 0;
+    }
+    return tranche;
+}
+
+} // namespace vibralume

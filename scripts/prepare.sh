@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what this machine lacks (Debian 12), then configures and builds
+# Vibralume in ./build. Safe to run again: it installs nothing twice and
+# rebuilds only what changed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+paquets=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-pdf-dev qt6-svg-dev
+    qt6-qpa-plugins libgl-dev
+    fonts-crosextra-carlito fonts-liberation2
+    libbenchmark-dev
+    pulseaudio pulseaudio-utils poppler-utils
+)
+
+manquants=()
+for p in "${paquets[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        manquants+=("$p")
+    fi
+done
+
+if ((${#manquants[@]})); then
+    if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+    echo "Installing: ${manquants[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${manquants[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --parallel

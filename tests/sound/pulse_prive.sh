@@ -1,0 +1,78 @@
+#!/bin/sh
+# A private PulseAudio daemon for the audio tests: one null sink, "vsink",
+# 44100 Hz mono, whose monitor the tests record. Everything it needs lives in
+# DIR (runtime folder, home, configuration, log), so it disturbs no other
+# sound server and leaves nothing behind.
+#
+#   pulse_prive.sh start DIR    starts it; fails loudly (exit 1, log shown) if it cannot
+#   pulse_prive.sh stop DIR     stops it and removes DIR
+set -u
+
+if [ $# -ne 2 ] || { [ "$1" != start ] && [ "$1" != stop ]; }; then
+    echo "usage: $0 start|stop DIR" >&2
+    exit 2
+fi
+action=$1
+dir=$2
+export XDG_RUNTIME_DIR="$dir/run"
+export HOME="$dir/home"
+export XDG_CONFIG_HOME="$dir/config"
+unset PULSE_SERVER
+log="$dir/pulseaudio.log"
+
+arrete() {
+    pidfile="$XDG_RUNTIME_DIR/pulse/pid"
+    if [ -f "$pidfile" ]; then
+        pid=$(cat "$pidfile")
+        # Only our daemon: the pid file may be stale and the number reused.
+        if [ -n "$pid" ] && [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = pulseaudio ]; then
+            kill "$pid" 2>/dev/null
+            i=0
+            while kill -0 "$pid" 2>/dev/null && [ $i -lt 50 ]; do
+                sleep 0.1
+                i=$((i + 1))
+            done
+            kill -9 "$pid" 2>/dev/null
+        fi
+    fi
+    rm -rf "$dir"
+}
+
+echoue() {
+    echo "FAILED to start the private PulseAudio daemon: $1" >&2
+    [ -f "$log" ] && cat "$log" >&2
+    arrete
+    exit 1
+}
+
+if [ "$action" = stop ]; then
+    arrete
+    exit 0
+fi
+
+command -v pulseaudio >/dev/null || echoue "pulseaudio not found (Debian package pulseaudio)"
+command -v pactl >/dev/null || echoue "pactl not found (Debian package pulseaudio-utils)"
+command -v parec >/dev/null || echoue "parec not found (Debian package pulseaudio-utils)"
+
+arrete # a daemon left by an interrupted run
+mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$XDG_CONFIG_HOME" || echoue "cannot create $dir"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# As root the daemon warns that it is not meant to run as root but runs
+# (user mode, not --system): good enough for a throw-away test server.
+# Anonymous access on its private socket spares a shared cookie.
+pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disallow-exit --use-pid-file=yes \
+    --log-target=stderr --log-level=warning \
+    --load="module-native-protocol-unix auth-anonymous=1" \
+    --load="module-null-sink sink_name=vsink rate=44100 channels=1" \
+    </dev/null >"$log" 2>&1 || echoue "pulseaudio exited with status $?"
+
+i=0
+until pactl info >/dev/null 2>&1; do
+    i=$((i + 1))
+    [ $i -gt 50 ] && echoue "no answer on $XDG_RUNTIME_DIR/pulse/native"
+    sleep 0.1
+done
+pactl set-default-sink vsink || echoue "pactl set-default-sink vsink failed"
+pactl list short sinks | grep -q vsink || echoue "the null sink vsink is missing"
+echo "private PulseAudio ready on $XDG_RUNTIME_DIR/pulse/native"

@@ -1,0 +1,51 @@
+#pragma once
+// The main window on a test bench: hand-driven clock, scripted generator and
+// a sound that only counts what it is asked.
+
+#include "model/Module1.h"
+#include "tests/model/Doublures.h"
+#include "ui/Application.h"
+#include "ui/OS.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QScrollBar>
+#include <QtTest>
+#include <memory>
+
+namespace vibralume {
+
+class SonCompte : public Son {
+public:
+    void JoueSon() override { ++joue; }
+    void ArreteSon() override { ++arrete; }
+    int joue = 0;
+    int arrete = 0;
+};
+
+struct Banc {
+    Module1 m;
+    HorlogeManuelle horloge{36000.0};
+    AleatoireScripte alea{{0.25, 0.5}};
+    SonCompte son;
+    std::unique_ptr<OS> os;
+
+    Banc() {
+        os = std::make_unique<OS>(m, horloge, alea, son);
+        os->show();
+        // The tests drive every tick themselves.
+        os->Timer1().stop();
+    }
+
+    QWidget* w(const char* nom) const { return os->controle(QString::fromLatin1(nom)); }
+    QString texte(const char* nom) const { return qobject_cast<QLabel*>(w(nom))->text(); }
+    QScrollBar* barre(const char* nom) const { return os->controle<QScrollBar>(nom); }
+    bool montre(const char* nom) const { return !w(nom)->isHidden(); }
+    void clic(const char* nom) const {
+        QWidget* c = w(nom);
+        QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(c->width() / 2, c->height() / 2));
+    }
+    void choisis(const char* nom) const { os->controle<QAbstractButton>(nom)->click(); }
+};
+
+} // namespace vibralume

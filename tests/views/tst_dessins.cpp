@@ -1,0 +1,264 @@
+// Pixels of the drawings: the model view, the ruler, the vibrator and the
+// oscilloscope grid, read back from the backing images.
+
+#include "model/Demarrage.h"
+#include "model/Module1.h"
+#include "views/Dessins.h"
+#include "views/PictureBox.h"
+#include "views/Twips.h"
+
+#include <QtTest>
+#include <cmath>
+
+using namespace vibralume;
+
+namespace {
+
+const QColor Noir(0, 0, 0), Blanc(255, 255, 255), Rouge(255, 0, 0);
+
+// Centimetres to the device pixel a primitive lands on.
+int px(double cm, qreal dpr = 1) { return int(std::nearbyint(cm * 1440 / 2.54 / 15 * dpr)); }
+
+// The model view as the window has it: 943 x 121 pixels, centimetres, discs filled.
+struct Vue {
+    PictureBox modele;
+    PictureBox vibreurOS;
+    explicit Vue(qreal dpr = 1) {
+        modele.setRatio(dpr);
+        modele.resize(twips(14148), twips(1812));
+        modele.setEchelleCentimetres();
+        modele.setFillSolid(true);
+        vibreurOS.setRatio(dpr);
+        vibreurOS.resize(twips(2805), twips(1815));
+        vibreurOS.setFond(QColor(128, 128, 128));
+        vibreurOS.setEchelleCentimetres();
+        vibreurOS.setDrawWidth(2);
+    }
+};
+
+// Particles of a solid at the displacements given, laid out as the tick does.
+Module1 reseau(double elongation = 0) {
+    Module1 m;
+    Demarrage(m);
+    for (int i = 1; i <= NbTranches; ++i) {
+        m.Elongation[i] = elongation;
+        for (int j = 1; j <= NbRangees; ++j) {
+            m.PosX[i][j] = m.PosRepos[i] + 1.65 + m.Elongation[i];
+            m.PosY[i][j] = j / 3.25;
+        }
+    }
+    return m;
+}
+
+QColor couleur(const QImage& img, int x, int y) { return QColor::fromRgb(img.pixel(x, y)); }
+
+QColor pixel(PictureBox& b, double xcm, double ycm) {
+    const qreal r = b.ratio();
+    return QColor::fromRgb(b.image().pixel(px(xcm, r), px(ycm, r)));
+}
+
+} // namespace
+
+class TstDessins : public QObject {
+    Q_OBJECT
+private slots:
+    void reseauAuRepos_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("dpr 1") << qreal(1);
+        QTest::newRow("dpr 2") << qreal(2);
+    }
+    void reseauAuRepos() {
+        QFETCH(qreal, dpr);
+        Vue v(dpr);
+        Module1 m = reseau();
+        DessineModeleProgressif(v.modele, m);
+        QCOMPARE(v.modele.image().size(), QSize(int(943 * dpr), int(121 * dpr)));
+        // First column of particles at 2.15 cm, rows 1/3.25 cm apart.
+        for (int j = 1; j <= 10; ++j)
+            QCOMPARE(pixel(v.modele, 2.15, j / 3.25), Noir);
+        QCOMPARE(pixel(v.modele, 2.65, 1 / 3.25), Noir);
+        // Between two columns and between two rows, the white background.
+        QCOMPARE(pixel(v.modele, 2.40, 1 / 3.25), Blanc);
+        QCOMPARE(pixel(v.modele, 2.15, 1.5 / 3.25), Blanc);
+        // The plate from 1.98 to 2.01 cm, full height; clear of the particles.
+        for (double y : {0.0, 1.0, 3.1})
+            QCOMPARE(pixel(v.modele, 1.98, y), Noir);
+        QCOMPARE(pixel(v.modele, 2.01, 1.6), Noir);
+        QCOMPARE(pixel(v.modele, 1.94, 1.6), Blanc);
+        QCOMPARE(pixel(v.modele, 2.045, 1.6), Blanc);
+    }
+
+    void plaqueSuitLaTranche1() {
+        Vue v;
+        Module1 m = reseau(0.7);
+        DessineModeleProgressif(v.modele, m);
+        QCOMPARE(pixel(v.modele, 2.69, 1.6), Noir);
+        QCOMPARE(pixel(v.modele, 1.98, 1.6), Blanc);
+        QCOMPARE(pixel(v.modele, 2.85, 1 / 3.25), Noir);
+    }
+
+    void groupeVert_data() {
+        QTest::addColumn<int>("centre");
+        QTest::addColumn<QList<int>>("vertes");
+        QTest::newRow("none") << 0 << QList<int>{};
+        QTest::newRow("3: slices 1 to 5") << 3 << QList<int>{1, 2, 3, 4, 5};
+        QTest::newRow("8: slices 6 to 10") << 8 << QList<int>{6, 7, 8, 9, 10};
+        QTest::newRow("44: slices 42 to 46") << 44 << QList<int>{42, 43, 44, 45, 46};
+    }
+    void groupeVert() {
+        QFETCH(int, centre);
+        QFETCH(QList<int>, vertes);
+        Vue v;
+        Module1 m = reseau();
+        m.TrancheColoree = int16_t(centre);
+        DessineModeleProgressif(v.modele, m);
+        // Slices 1 to 46 are in view at rest (47 to 50 lie beyond the edge).
+        for (int i = 1; i <= 46; ++i) {
+            const QColor attendu = vertes.contains(i) ? QColor(0, 255, 80) : Noir;
+            QCOMPARE(pixel(v.modele, i / 2.0 + 1.65, 5 / 3.25), attendu);
+        }
+    }
+
+    void groupeVertEnBordDeVue() {
+        // 47 paints 45 to 49 green: displace the medium so 45 to 50 are in view.
+        Vue v;
+        Module1 m = reseau(-3);
+        m.TrancheColoree = 47;
+        DessineModeleProgressif(v.modele, m);
+        for (int i = 44; i <= 50; ++i) {
+            const QColor attendu = (i >= 45 && i <= 49) ? QColor(0, 255, 80) : Noir;
+            QCOMPARE(pixel(v.modele, i / 2.0 + 1.65 - 3, 2 / 3.25), attendu);
+        }
+    }
+
+    void fenetreStationnaire_data() {
+        QTest::addColumn<double>("abscisse");
+        QTest::addColumn<bool>("dessinee");
+        QTest::newRow("exactly 20 cm") << 20.0 << true;
+        QTest::newRow("20.001 cm") << 20.001 << false;
+        QTest::newRow("exactly 0 cm") << 0.0 << true;
+        QTest::newRow("below 0") << -0.001 << false;
+        QTest::newRow("inside") << 12.0 << true;
+    }
+    void fenetreStationnaire() {
+        QFETCH(double, abscisse);
+        QFETCH(bool, dessinee);
+        Vue v;
+        // Slice 40 rests at 20 cm; move it to the abscissa under test.
+        Module1 m = reseau();
+        const int i = 40;
+        m.Elongation[i] = abscisse - m.PosRepos[i];
+        for (int j = 1; j <= NbRangees; ++j)
+            m.PosX[i][j] = abscisse + 1.65;
+        // Keep its neighbours out of the way.
+        m.Elongation[39] = m.Elongation[41] = 30;
+        DessineModeleStationnaire(v.modele, v.vibreurOS, m);
+        QCOMPARE(pixel(v.modele, abscisse + 1.65, 4 / 3.25) == Noir, dessinee);
+    }
+
+    void stationnaireAuRepos() {
+        Vue v;
+        Module1 m = reseau();
+        DessineModeleStationnaire(v.modele, v.vibreurOS, m);
+        QCOMPARE(pixel(v.modele, 40 / 2.0 + 1.65, 1 / 3.25), Noir);
+        QCOMPARE(pixel(v.modele, 41 / 2.0 + 1.65, 1 / 3.25), Blanc);
+        // No plate in the model itself: it stands in the strip over it.
+        QCOMPARE(pixel(v.modele, 1.98, 1.6), Blanc);
+    }
+
+    void plaqueStationnaire_data() {
+        QTest::addColumn<double>("elongation1");
+        QTest::addColumn<double>("x");
+        QTest::newRow("at rest") << 0.0 << 2.0;
+        QTest::newRow("Elongation(1) = 1") << 1.0 << 2.1;
+        QTest::newRow("Elongation(1) = 0.7") << 0.7 << 2.07;
+    }
+    void plaqueStationnaire() {
+        QFETCH(double, elongation1);
+        QFETCH(double, x);
+        Vue v;
+        Module1 m = reseau();
+        m.Elongation[1] = elongation1;
+        DessineModeleStationnaire(v.modele, v.vibreurOS, m);
+        QCOMPARE(pixel(v.vibreurOS, x, 1.5), Noir);
+        QCOMPARE(pixel(v.vibreurOS, x, 0.1), QColor(128, 128, 128));
+        QCOMPARE(pixel(v.vibreurOS, x, 3.1), QColor(128, 128, 128));
+        QCOMPARE(pixel(v.vibreurOS, x + 0.2, 1.5), QColor(128, 128, 128));
+    }
+
+    void regle() {
+        PictureBox r;
+        r.setBordure(true);
+        r.resize(twips(14175), twips(375));
+        r.setEchelleCentimetres();
+        DessineRegle(r);
+        const QImage img = r.image();
+        // Every millimetre tick, 0.1 cm long; none in between.
+        // The last ticks, from 24.96 cm on, fall beyond the right edge.
+        for (int k = 0; px(k / 10.0) < img.width(); ++k) {
+            QVERIFY2(couleur(img, px(k / 10.0), 1) == Noir, qPrintable(QString::number(k)));
+            QCOMPARE(couleur(img, px(k / 10.0), 6) == Noir, k % 10 == 0);
+        }
+        QCOMPARE(couleur(img, px(0.05) + 1, 1), Blanc);
+        // Centimetre ticks are two pixels wide.
+        QCOMPARE(couleur(img, px(5) + 1, 6), Noir);
+        QCOMPARE(couleur(img, px(5) - 2, 6), Blanc);
+        // A number under every centimetre, starting 0.25 cm to the left of it.
+        for (int k = 0; k <= 24; ++k) {
+            int encre = 0;
+            for (int x = px(k - 0.25); x < px(k + 0.5); ++x)
+                for (int y = px(0.3); y < img.height(); ++y)
+                    encre += x >= 0 && couleur(img, x, y).value() < 128;
+            QVERIFY2(encre > 3, qPrintable(QString("no number under %1 cm").arg(k)));
+        }
+    }
+
+    void vibreur_data() {
+        QTest::addColumn<double>("x");
+        QTest::newRow("rest") << 2.0;
+        QTest::newRow("progressive, Elongation(1) = 0.7") << 2.7;
+        QTest::newRow("standing, Elongation(1) = 0.7") << 2.07;
+    }
+    void vibreur() {
+        QFETCH(double, x);
+        PictureBox b;
+        b.resize(twips(3480), twips(2295));
+        b.setEchelleCentimetres();
+        b.setDrawWidth(2);
+        DessineVibreur(b, x);
+        QCOMPARE(pixel(b, x, 0.6), Rouge);
+        QCOMPARE(pixel(b, x, 3.4), Rouge);
+        QCOMPARE(pixel(b, x, 0.3), Blanc);
+        QCOMPARE(pixel(b, x, 3.7), Blanc);
+        QCOMPARE(pixel(b, x + 0.2, 2), Blanc);
+    }
+
+    void quadrillage() {
+        PictureBox o;
+        o.setBordure(true);
+        o.resize(twips(5775), twips(3495));
+        o.setEchelleUtilisateur(567.2, 578.0);
+        o.setDrawWidth(3);
+        AfficheQuadrillage(o);
+        QCOMPARE(o.drawWidth(), 1);
+        QCOMPARE(o.drawStyle(), PictureBox::StyleTrait::Plein);
+        const QImage img = o.image();
+        const QColor grille(190, 190, 220);
+        auto colonne = [](double u) { return int(std::nearbyint(u * 567.2 / 15)); };
+        auto ligne = [](double u) { return int(std::nearbyint(u * 578.0 / 15)); };
+        // Division lines are solid, half-division lines dotted.
+        int pleins = 0, pointilles = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            pleins += couleur(img, colonne(4), y) == grille;
+            pointilles += couleur(img, colonne(4.5), y) == grille;
+        }
+        QCOMPARE(pleins, img.height());
+        QVERIFY(pointilles > img.height() / 4 && pointilles < img.height() * 3 / 4);
+        for (int x = 0; x < img.width(); x += 7)
+            QCOMPARE(couleur(img, x, ligne(3)), grille);
+        QCOMPARE(couleur(img, colonne(4.25), ligne(3.25)), Blanc);
+    }
+};
+
+QTEST_MAIN(TstDessins)
+#include "tst_dessins.moc"

@@ -1,0 +1,21 @@
+#pragma once
+// A rectangle shape on its container's surface: a fill and a 1-pixel border.
+
+#include <QColor>
+#include <QWidget>
+
+namespace vibralume {
+
+class Forme : public QWidget {
+    Q_OBJECT
+public:
+    Forme(const QColor& remplissage, const QColor& bord, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor remplissage_, bord_;
+};
+
+} // namespace vibralume

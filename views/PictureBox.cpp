@@ -1,0 +1,272 @@
+#include "views/PictureBox.h"
+
+#include "model/TexteNombre.h"
+#include "views/Twips.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <cmath>
+
+namespace vibralume {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    dpr_ = devicePixelRatioF();
+    refaitImage();
+}
+
+PictureBox::~PictureBox() { termine(); }
+
+void PictureBox::setFond(const QColor& c) {
+    fond_ = c;
+    Cls();
+    update();
+}
+
+void PictureBox::setBordure(bool b) {
+    bordure_ = b;
+    refaitImage();
+    update();
+}
+
+QSize PictureBox::interieur() const {
+    const int b = 2 * bordure();
+    return QSize(std::max(0, width() - b), std::max(0, height() - b));
+}
+
+void PictureBox::setEchellePixels() { ux_ = uy_ = 1; }
+
+void PictureBox::setEchelleCentimetres() { ux_ = uy_ = TwipsParCm / TwipsParPixel; }
+
+void PictureBox::setEchelleUtilisateur(double twipsParUniteX, double twipsParUniteY) {
+    ux_ = twipsParUniteX / TwipsParPixel;
+    uy_ = twipsParUniteY / TwipsParPixel;
+}
+
+QPointF PictureBox::versPixels(double x, double y) const { return QPointF(x * ux_, y * uy_); }
+
+QPointF PictureBox::versEchelle(QPointF px) const { return QPointF(px.x() / ux_, px.y() / uy_); }
+
+void PictureBox::setRatio(qreal dpr) {
+    dprFixe_ = true;
+    if (dpr != dpr_) {
+        dpr_ = dpr;
+        refaitImage();
+    }
+}
+
+void PictureBox::setDrawWidth(int w) {
+    drawWidth_ = std::max(1, w);
+    styloAJour_ = false;
+}
+
+void PictureBox::setDrawStyle(StyleTrait s) {
+    drawStyle_ = s;
+    styloAJour_ = false;
+}
+
+void PictureBox::setForeColor(const QColor& c) {
+    if (c != foreColor_) {
+        foreColor_ = c;
+        styloAJour_ = false;
+    }
+}
+
+void PictureBox::setFillColor(const QColor& c) {
+    if (c != fillColor_) {
+        fillColor_ = c;
+        styloAJour_ = false;
+    }
+}
+
+void PictureBox::setFillSolid(bool plein) {
+    fillSolid_ = plein;
+    styloAJour_ = false;
+}
+
+// Scale units to the nearest device pixel, expressed in logical pixels: every
+// primitive lands on whole device pixels, so the drawing is crisp and exact at
+// any device pixel ratio.
+QPointF PictureBox::aligne(double x, double y) const {
+    return QPointF(std::nearbyint(x * ux_ * dpr_) / dpr_, std::nearbyint(y * uy_ * dpr_) / dpr_);
+}
+
+// The widget may be resized while hidden, before any resize event: the
+// backing image follows the size whenever it is drawn on or read.
+void PictureBox::assureImage() {
+    const QSize taille = interieur();
+    const QSize voulue(std::max(1, int(std::ceil(taille.width() * dpr_))),
+                       std::max(1, int(std::ceil(taille.height() * dpr_))));
+    if (image_.size() != voulue)
+        refaitImage();
+}
+
+QPainter& PictureBox::peintre() {
+    if (!peintre_) {
+        assureImage();
+        peintre_ = std::make_unique<QPainter>(&image_);
+        peintre_->setRenderHint(QPainter::Antialiasing, false);
+        styloAJour_ = false;
+    }
+    if (!styloAJour_)
+        appliqueStylo();
+    return *peintre_;
+}
+
+void PictureBox::appliqueStylo() {
+    QPen stylo(foreColor_);
+    stylo.setWidthF(drawWidth_);
+    if (drawWidth_ > 1) {
+        // Wide lines are always solid, with round ends.
+        stylo.setCapStyle(Qt::RoundCap);
+        stylo.setJoinStyle(Qt::RoundJoin);
+    } else {
+        stylo.setCapStyle(Qt::SquareCap);
+        stylo.setStyle(drawStyle_ == StyleTrait::Pointille ? Qt::DotLine : Qt::SolidLine);
+    }
+    peintre_->setPen(stylo);
+    peintre_->setBrush(fillSolid_ ? QBrush(fillColor_) : QBrush(Qt::NoBrush));
+    styloAJour_ = true;
+}
+
+void PictureBox::termine() {
+    if (peintre_) {
+        peintre_->end();
+        peintre_.reset();
+    }
+}
+
+void PictureBox::refaitImage() {
+    termine();
+    const QSize taille = interieur();
+    QImage neuve(std::max(1, int(std::ceil(taille.width() * dpr_))),
+                 std::max(1, int(std::ceil(taille.height() * dpr_))),
+                 QImage::Format_ARGB32_Premultiplied);
+    neuve.fill(fond_);
+    neuve.setDevicePixelRatio(dpr_);
+    if (!image_.isNull()) {
+        QPainter p(&neuve);
+        p.drawImage(QPointF(0, 0), image_);
+    }
+    image_ = std::move(neuve);
+}
+
+void PictureBox::Cls() {
+    QPainter& p = peintre();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(QRectF(0, 0, image_.width() / dpr_, image_.height() / dpr_), fond_);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    currentX = currentY = 0;
+    update();
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, const QColor& c) {
+    QPainter& p = peintre();
+    if (c != foreColor_) {
+        QPen stylo = p.pen();
+        stylo.setColor(c);
+        p.setPen(stylo);
+        styloAJour_ = false;
+    }
+    p.drawLine(aligne(x1, y1), aligne(x2, y2));
+    currentX = x2;
+    currentY = y2;
+    update();
+}
+
+void PictureBox::Box(float x1, float y1, float x2, float y2, const QColor& c) {
+    QPainter& p = peintre();
+    // Both corners are inside the box, as with the platform's filled boxes.
+    const QRectF r = QRectF(aligne(x1, y1), aligne(x2, y2)).normalized();
+    p.fillRect(r.adjusted(0, 0, 1 / dpr_, 1 / dpr_), c);
+    currentX = x2;
+    currentY = y2;
+    update();
+}
+
+void PictureBox::Circle(float x, float y, float rayon) {
+    QPainter& p = peintre();
+    const QPointF c = aligne(x, y);
+    const double r = std::nearbyint(rayon * ux_ * dpr_) / dpr_;
+    p.drawEllipse(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
+    currentX = x;
+    currentY = y;
+    update();
+}
+
+void PictureBox::PSet(float x, float y, const QColor& c) {
+    QPainter& p = peintre();
+    const QPointF pt = aligne(x, y);
+    if (drawWidth_ <= 1) {
+        p.fillRect(QRectF(pt, QSizeF(1 / dpr_, 1 / dpr_)), c);
+    } else {
+        // A wide point is a round dot of the line width's diameter.
+        const double d = drawWidth_;
+        p.save();
+        p.setPen(Qt::NoPen);
+        p.setBrush(c);
+        p.drawEllipse(QRectF(pt.x() - d / 2, pt.y() - d / 2, d, d));
+        p.restore();
+    }
+    currentX = x;
+    currentY = y;
+    update();
+}
+
+void PictureBox::Print(double nombre) {
+    QPainter& p = peintre();
+    const QString texte = QString::fromStdString(TexteNombre(nombre)) + QLatin1Char(' ');
+    p.save();
+    p.setFont(font());
+    p.setPen(foreColor_);
+    const QFontMetricsF fm(font(), &image_);
+    const QPointF haut = aligne(currentX, currentY);
+    p.drawText(QPointF(haut.x(), haut.y() + fm.ascent()), texte);
+    p.restore();
+    // The next print starts on the following line, at the left edge.
+    currentX = 0;
+    currentY += fm.height() / uy_;
+    update();
+}
+
+const QImage& PictureBox::image() {
+    termine();
+    assureImage();
+    return image_;
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    termine();
+    assureImage();
+    QPainter p(this);
+    const int b = bordure();
+    p.drawImage(QPointF(b, b), image_);
+    if (b) {
+        p.setPen(QPen(Qt::black, 0));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
+    }
+}
+
+void PictureBox::resizeEvent(QResizeEvent*) {
+    if (!dprFixe_)
+        dpr_ = devicePixelRatioF();
+    refaitImage();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* e) {
+    appuye_ = true;
+    e->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
+    const QPointF interieur = e->position() - QPointF(bordure(), bordure());
+    const QPointF u = versEchelle(interieur);
+    const bool dedans = rect().contains(e->position().toPoint());
+    emit mouseUp(e->button(), u.x(), u.y());
+    if (appuye_ && dedans && e->button() == Qt::LeftButton)
+        emit clicked();
+    appuye_ = false;
+}
+
+} // namespace vibralume

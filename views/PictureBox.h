@@ -1,0 +1,112 @@
+#pragma once
+// A drawing surface with the picture-box vocabulary the windows are written
+// in: a scale in centimetres, pixels or user units, persistent drawing into a
+// backing image, and the primitives line, box, circle, point and print.
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+#include <memory>
+
+namespace vibralume {
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    enum class StyleTrait { Plein, Pointille };
+
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    /// Background colour, used by Cls.
+    void setFond(const QColor& c);
+    QColor fond() const { return fond_; }
+    /// A 1-pixel black line border drawn inside the outer size.
+    void setBordure(bool b);
+    int bordure() const { return bordure_ ? 1 : 0; }
+    /// Size of the drawing area inside the border, in logical pixels.
+    QSize interieur() const;
+
+    /// Scale units: pixels (the default), centimetres, or user units given
+    /// as twips per unit across and down.
+    void setEchellePixels();
+    void setEchelleCentimetres();
+    void setEchelleUtilisateur(double twipsParUniteX, double twipsParUniteY);
+    /// Scale units to logical pixels inside the border.
+    QPointF versPixels(double x, double y) const;
+    double versPixelsX(double x) const { return x * ux_; }
+    double versPixelsY(double y) const { return y * uy_; }
+    /// Logical pixels inside the border to scale units.
+    QPointF versEchelle(QPointF px) const;
+
+    /// Device pixel ratio of the backing image (follows the screen by default).
+    void setRatio(qreal dpr);
+    qreal ratio() const { return dpr_; }
+
+    // Drawing state.
+    void setDrawWidth(int w);
+    int drawWidth() const { return drawWidth_; }
+    void setDrawStyle(StyleTrait s);
+    StyleTrait drawStyle() const { return drawStyle_; }
+    void setForeColor(const QColor& c);
+    QColor foreColor() const { return foreColor_; }
+    void setFillColor(const QColor& c);
+    QColor fillColor() const { return fillColor_; }
+    void setFillSolid(bool plein);
+    bool fillSolid() const { return fillSolid_; }
+    double currentX = 0;
+    double currentY = 0;
+
+    // Primitives; coordinates in scale units.
+    void Cls();
+    void Line(float x1, float y1, float x2, float y2, const QColor& c);
+    void Line(float x1, float y1, float x2, float y2) { Line(x1, y1, x2, y2, foreColor_); }
+    /// Filled box between two corners.
+    void Box(float x1, float y1, float x2, float y2, const QColor& c);
+    /// Circle outlined with the foreground colour, filled with the fill colour when solid.
+    void Circle(float x, float y, float rayon);
+    void PSet(float x, float y, const QColor& c);
+    /// Prints a number at the current position: its sign place (a space when
+    /// not negative), its digits and a trailing space.
+    void Print(double nombre);
+
+    /// The drawing as it stands (device pixels).
+    const QImage& image();
+
+signals:
+    void clicked();
+    /// Mouse released over the box, position in scale units.
+    void mouseUp(Qt::MouseButton bouton, double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    QPainter& peintre();
+    void termine();
+    void refaitImage();
+    void assureImage();
+    void appliqueStylo();
+    QPointF aligne(double x, double y) const;
+
+    QImage image_;
+    std::unique_ptr<QPainter> peintre_;
+    QColor fond_{Qt::white};
+    bool bordure_ = false;
+    double ux_ = 1, uy_ = 1;
+    qreal dpr_ = 1;
+    bool dprFixe_ = false;
+    int drawWidth_ = 1;
+    StyleTrait drawStyle_ = StyleTrait::Plein;
+    QColor foreColor_{Qt::black};
+    QColor fillColor_{Qt::black};
+    bool fillSolid_ = false;
+    bool styloAJour_ = false;
+    bool appuye_ = false;
+};
+
+} // namespace vibralume
