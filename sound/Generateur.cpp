@@ -22,9 +22,9 @@ double nombreExact(double F) {
 
 // The file is little-endian whatever the machine.
 void ecris32(SortieOctets& sortie, uint32_t valeur) {
-    const char octets[4] = {static_cast<char>(valeur & 0xFF), static_cast<char>((valeur >> 8) & 0xFF),
-                            static_cast<char>((valeur >> 16) & 0xFF),
-                            static_cast<char>((valeur >> 24) & 0xFF)};
+    const char octets[4] = {
+        static_cast<char>(valeur & 0xFF), static_cast<char>((valeur >> 8) & 0xFF),
+        static_cast<char>((valeur >> 16) & 0xFF), static_cast<char>((valeur >> 24) & 0xFF)};
     sortie.ecris(octets, sizeof octets);
 }
 

@@ -76,6 +76,9 @@ void Lecture::JoueSon() {
     // A fresh start drops what the output still holds of the old tone, so
     // the new one is heard at once, from its first sample.
     remplissage_.stop();
+    // Set at every start: the output replaces the size asked for by the one
+    // the server granted, which shrinks a little at each restart.
+    sortie_->setBufferSize(qsizetype{FrequenceEchantillonnage} * 2 * DureeTamponMs / 1000);
     flux_ = sortie_->start();
     if (flux_ == nullptr) {
         return;
@@ -111,8 +114,6 @@ bool Lecture::prepareSortie() {
     sortie_.reset();
     peripherique_ = defaut;
     sortie_ = std::make_unique<QAudioSink>(defaut, formatTon());
-    const qsizetype octetsParSeconde = FrequenceEchantillonnage * 2;
-    sortie_->setBufferSize(octetsParSeconde * DureeTamponMs / 1000);
     connect(sortie_.get(), &QAudioSink::stateChanged, this, &Lecture::surEtat);
     return true;
 }

@@ -24,8 +24,8 @@ uint16_t lit16(const std::string& o, std::size_t i) {
 }
 
 bool formatAttendu(const std::string& o, std::size_t debut, uint32_t taille) {
-    return taille >= 16 && lit16(o, debut) == 1  // PCM
-           && lit16(o, debut + 2) == 1           // mono
+    return taille >= 16 && lit16(o, debut) == 1 // PCM
+           && lit16(o, debut + 2) == 1          // mono
            && lit32(o, debut + 4) == static_cast<uint32_t>(FrequenceEchantillonnage) &&
            lit16(o, debut + 14) == 16;
 }

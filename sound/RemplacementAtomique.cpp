@@ -32,8 +32,7 @@ RemplacementAtomique::RemplacementAtomique(std::filesystem::path cible) : cible_
         temporaire_ =
             cible_.parent_path() / (prefixe + std::to_string(compteur++) + SuffixeTemporaire);
         // 0666 under the umask, as for any file the program creates.
-        descripteur_ =
-            ::open(temporaire_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        descripteur_ = ::open(temporaire_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descripteur_ >= 0 || errno != EEXIST) {
             break;
         }

@@ -15,6 +15,7 @@ signals:
     void mouseDown(Qt::MouseButton bouton, QPoint position);
 
 protected:
+    void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
 

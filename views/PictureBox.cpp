@@ -102,8 +102,8 @@ void PictureBox::assureImage() {
 }
 
 QPainter& PictureBox::peintre() {
+    assureImage();
     if (!peintre_) {
-        assureImage();
         peintre_ = std::make_unique<QPainter>(&image_);
         peintre_->setRenderHint(QPainter::Antialiasing, false);
         styloAJour_ = false;

@@ -34,8 +34,8 @@ public:
         // Without a short latency the null sink hands data over in 2 s blocks.
         processus_.start(parec, {QStringLiteral("--latency-msec=10"), QStringLiteral("-d"),
                                  QStringLiteral("vsink.monitor"), QStringLiteral("--rate=44100"),
-                                 QStringLiteral("--channels=1"),
-                                 QStringLiteral("--format=s16le"), QStringLiteral("--raw")});
+                                 QStringLiteral("--channels=1"), QStringLiteral("--format=s16le"),
+                                 QStringLiteral("--raw")});
         if (!processus_.waitForStarted(5000)) {
             return QStringLiteral("parec does not start: ") + processus_.errorString();
         }

@@ -58,18 +58,18 @@ void TestGenerateur::entete_data() {
 
     QTest::newRow("1000 Hz") << 1000.0 << 441 << QByteArray::fromHex("96030000")
                              << QByteArray::fromHex("72030000");
-    QTest::newRow("100 Hz, longest") << 100.0 << 4410 << QByteArray::fromHex("98220000")
-                                     << QByteArray::fromHex("74220000");
-    QTest::newRow("4000 Hz, 110.25") << 4000.0 << 110 << QByteArray::fromHex("00010000")
-                                     << QByteArray::fromHex("dc000000");
-    QTest::newRow("1800 Hz, start") << 1800.0 << 245 << QByteArray::fromHex("0e020000")
-                                    << QByteArray::fromHex("ea010000");
-    QTest::newRow("400 Hz, tie 1102.5") << 400.0 << 1102 << QByteArray::fromHex("c0080000")
-                                        << QByteArray::fromHex("9c080000");
-    QTest::newRow("1200 Hz, tie 367.5") << 1200.0 << 368 << QByteArray::fromHex("04030000")
-                                        << QByteArray::fromHex("e0020000");
-    QTest::newRow("2000 Hz, tie 220.5") << 2000.0 << 220 << QByteArray::fromHex("dc010000")
-                                        << QByteArray::fromHex("b8010000");
+    QTest::newRow("100 Hz, longest")
+        << 100.0 << 4410 << QByteArray::fromHex("98220000") << QByteArray::fromHex("74220000");
+    QTest::newRow("4000 Hz, 110.25")
+        << 4000.0 << 110 << QByteArray::fromHex("00010000") << QByteArray::fromHex("dc000000");
+    QTest::newRow("1800 Hz, start")
+        << 1800.0 << 245 << QByteArray::fromHex("0e020000") << QByteArray::fromHex("ea010000");
+    QTest::newRow("400 Hz, tie 1102.5")
+        << 400.0 << 1102 << QByteArray::fromHex("c0080000") << QByteArray::fromHex("9c080000");
+    QTest::newRow("1200 Hz, tie 367.5")
+        << 1200.0 << 368 << QByteArray::fromHex("04030000") << QByteArray::fromHex("e0020000");
+    QTest::newRow("2000 Hz, tie 220.5")
+        << 2000.0 << 220 << QByteArray::fromHex("dc010000") << QByteArray::fromHex("b8010000");
     QTest::newRow("3000 Hz") << 3000.0 << 147 << QByteArray::fromHex("4a010000")
                              << QByteArray::fromHex("26010000");
     QTest::newRow("700 Hz") << 700.0 << 630 << QByteArray::fromHex("10050000")
@@ -91,11 +91,13 @@ void TestGenerateur::entete() {
     const QByteArray attendu = "RIFF" + tailleRiff +
                                QByteArray::fromHex("57415645666d7420" // "WAVEfmt "
                                                    "10000000"         // 16
-                                                   "0100" "0100"      // PCM, mono
-                                                   "44ac0000"         // 44100
-                                                   "88580100"         // 88200
-                                                   "0200" "1000"      // 2, 16
-                                                   "64617461") +      // "data"
+                                                   "0100"
+                                                   "0100"     // PCM, mono
+                                                   "44ac0000" // 44100
+                                                   "88580100" // 88200
+                                                   "0200"
+                                                   "1000"        // 2, 16
+                                                   "64617461") + // "data"
                                tailleDonnees;
     QCOMPARE(o.left(44).toHex(), attendu.toHex());
 }
@@ -117,8 +119,8 @@ void TestGenerateur::echantillons_data() {
     QTest::newRow("resonance j=1 in range") << 1000.0 << 65534 << 1 << 9305;
     QTest::newRow("resonance j=11 clipped") << 1000.0 << 65534 << 11 << 32767;
     QTest::newRow("resonance j=33 clipped") << 1000.0 << 65534 << 33 << -32768;
-    QTest::newRow("largest P clipped") << 1000.0 << std::numeric_limits<int32_t>::max() << 11
-                                       << 32767;
+    QTest::newRow("largest P clipped")
+        << 1000.0 << std::numeric_limits<int32_t>::max() << 11 << 32767;
 }
 
 void TestGenerateur::echantillons() {

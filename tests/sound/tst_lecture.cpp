@@ -9,8 +9,8 @@
 
 #include <QFile>
 #include <QMediaDevices>
-#include <QTemporaryDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -105,8 +105,7 @@ void TestLecture::litTonFormats_data() {
     QTest::newRow("stereo") << riff(fmt(2, 44100, 16) + donnees(troisEchantillons)) << -1;
     QTest::newRow("22050 Hz") << riff(fmt(1, 22050, 16) + donnees(troisEchantillons)) << -1;
     QTest::newRow("8-bit") << riff(fmt(1, 44100, 8) + donnees(troisEchantillons)) << -1;
-    QTest::newRow("data before fmt") << riff(donnees(troisEchantillons) + fmt(1, 44100, 16))
-                                     << -1;
+    QTest::newRow("data before fmt") << riff(donnees(troisEchantillons) + fmt(1, 44100, 16)) << -1;
     QTest::newRow("no data") << riff(fmt(1, 44100, 16)) << -1;
     QTest::newRow("empty data") << riff(fmt(1, 44100, 16) + donnees({})) << -1;
     QTest::newRow("not RIFF") << QByteArray("RIFX") + riff(fmt(1, 44100, 16)).mid(4) << -1;

@@ -5,6 +5,8 @@
 #include "sound/Lecture.h"
 #include "tests/sound/Enregistreur.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QMediaDevices>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +28,30 @@ qsizetype secondes(double s) {
     return qsizetype(s * Fe);
 }
 
+struct Continuite {
+    double pire = 0;         ///< largest deviation from a pure sine
+    int ruptures = 0;        ///< samples deviating by more than rounding can
+    int plusLongSilence = 0; ///< longest run of near-zero samples
+};
+
+// On a pure sine each sample follows from its two neighbours:
+// s[i-1] + s[i+1] = 2 cos(w) s[i]. A gap, a repeated or a missing sample, or a
+// phase jump at the loop's join breaks the relation.
+Continuite continuite(const std::vector<int16_t>& s, qsizetype debut, qsizetype fin, double F) {
+    const double deuxCos = 2 * std::cos(6.2831853 * F / Fe);
+    Continuite c;
+    int silence = 0;
+    for (qsizetype i = debut; i < fin; ++i) {
+        const double r =
+            s[std::size_t(i - 1)] + s[std::size_t(i + 1)] - deuxCos * s[std::size_t(i)];
+        c.pire = std::max(c.pire, std::abs(r));
+        c.ruptures += std::abs(r) > 8 ? 1 : 0;
+        silence = std::abs(int(s[std::size_t(i)])) < 50 ? silence + 1 : 0;
+        c.plusLongSilence = std::max(c.plusLongSilence, silence);
+    }
+    return c;
+}
+
 } // namespace
 
 class TestLectureAudio : public QObject {
@@ -37,6 +63,8 @@ private slots:
     void tonalite_data();
     void tonalite();
     void changementDeTon();
+    void rafale();
+    void arret_data();
     void arret();
     void arretEnSilence();
     void boucleSansSaut_data();
@@ -148,7 +176,9 @@ void TestLectureAudio::changementDeTon() {
         const double p1800 = essai::puissance(s, i, i + fenetre, 1800.0, false);
         const double p3000 = essai::puissance(s, i, i + fenetre, 3000.0, false);
         const double fort = std::pow(fenetre / 2.0 * Crete / 2, 2); // a quarter of full level
-        return p3000 > fort && p3000 > 100 * p1800 ? 3000 : p1800 > fort && p1800 > 100 * p3000 ? 1800 : 0;
+        return p3000 > fort && p3000 > 100 * p1800   ? 3000
+               : p1800 > fort && p1800 > 100 * p3000 ? 1800
+                                                     : 0;
     };
     QCOMPARE(ton(appel2 - fenetre), 1800);
     qsizetype nouveau = -1;
@@ -169,14 +199,60 @@ void TestLectureAudio::changementDeTon() {
     }
 }
 
+// The slider dragged: a burst of new tones with no pause; the last one is
+// heard, alone.
+void TestLectureAudio::rafale() {
+    QElapsedTimer duree;
+    qint64 totalNs = 0;
+    int appels = 0;
+    for (double F = 1000; F < 3000; F += 100) {
+        QVERIFY(GenereSon(F, Crete, std::filesystem::path(dossier_->path().toStdString())));
+        duree.start();
+        lecture_->JoueSon();
+        totalNs += duree.nsecsElapsed();
+        ++appels;
+        QCoreApplication::processEvents();
+    }
+    const qsizetype appel = joue(3000.0);
+    QVERIFY(enregistreur_.attends(appel + secondes(0.5)));
+    qInfo("JoueSon returns in %.2f ms on average", double(totalNs) / appels / 1e6);
+    const auto& s = enregistreur_.echantillons();
+    const double mesuree =
+        essai::frequenceDominante(s, appel + secondes(0.1), appel + secondes(0.5));
+    QVERIFY2(std::abs(mesuree - 3000) <= 2.0, qPrintable(QString::number(mesuree)));
+    // Nothing of the burst lingers: 2900 Hz is far below 3000 Hz.
+    const double p2900 = essai::puissance(s, appel + secondes(0.1), appel + secondes(0.5), 2900);
+    const double p3000 = essai::puissance(s, appel + secondes(0.1), appel + secondes(0.5), 3000);
+    QVERIFY(p2900 < p3000 / 1000);
+    // And it plays steadily: the output's buffer did not shrink on the way.
+    const Continuite c = continuite(s, appel + secondes(0.1), appel + secondes(0.5), 3000.0);
+    QVERIFY2(c.plusLongSilence <= 3, "dropouts after the burst");
+    QCOMPARE(c.ruptures, 0);
+}
+
+void TestLectureAudio::arret_data() {
+    QTest::addColumn<bool>("parFichierAbsent");
+    QTest::newRow("ArreteSon") << false;
+    // A missing tone file stops the tone too (and says nothing).
+    QTest::newRow("JoueSon, file gone") << true;
+}
+
 void TestLectureAudio::arret() {
+    QFETCH(bool, parFichierAbsent);
     const qsizetype appel1 = joue(1800.0);
     QVERIFY(enregistreur_.attends(appel1 + secondes(0.6)));
     QVERIFY(debutDuSon(appel1, appel1 + secondes(0.6)) >= 0);
 
+    if (parFichierAbsent) {
+        QVERIFY(QFile::remove(dossier_->filePath(QStringLiteral("test.wav"))));
+    }
     const qsizetype appel2 = enregistreur_.maintenant();
     heure_ = enregistreur_.horloge();
-    lecture_->ArreteSon();
+    if (parFichierAbsent) {
+        lecture_->JoueSon();
+    } else {
+        lecture_->ArreteSon();
+    }
     QVERIFY(!lecture_->joue());
     QVERIFY(enregistreur_.attends(appel2 + secondes(0.6)));
 
@@ -190,7 +266,8 @@ void TestLectureAudio::arret() {
     const double delai = double(dernier + 1 - appel2) / Fe;
     qInfo("silence %.1f ms after ArreteSon in the recording, received %lld ms after the call",
           1000 * delai, enregistreur_.arrivee(dernier + 1) - heure_);
-    QVERIFY2(delai <= 0.1, qPrintable(QStringLiteral("sound until %1 s after the stop").arg(delai)));
+    QVERIFY2(delai <= 0.1,
+             qPrintable(QStringLiteral("sound until %1 s after the stop").arg(delai)));
 }
 
 // A stop while silent plays nothing.
@@ -216,9 +293,7 @@ void TestLectureAudio::boucleSansSaut_data() {
     QTest::newRow("4000 Hz, N = 110, jumps") << 4000.0 << false;
 }
 
-// Over a second of steady tone, each sample follows from its two neighbours
-// as on a pure sine: a gap, a repeated or a missing sample, or a phase jump
-// at the join breaks the relation.
+// A second of steady tone, a seamless sine when the file holds whole periods.
 void TestLectureAudio::boucleSansSaut() {
     QFETCH(double, F);
     QFETCH(bool, jointureLisse);
@@ -228,27 +303,16 @@ void TestLectureAudio::boucleSansSaut() {
     const qsizetype debut = debutDuSon(appel, appel + secondes(0.5));
     QVERIFY(debut >= 0);
 
-    const auto& s = enregistreur_.echantillons();
-    const double deuxCos = 2 * std::cos(6.2831853 * F / Fe);
-    double pire = 0;
-    int ruptures = 0;
-    int plusLongSilence = 0;
-    int silence = 0;
-    for (qsizetype i = debut + secondes(0.2); i < debut + secondes(1.2); ++i) {
-        const double r = s[std::size_t(i - 1)] + s[std::size_t(i + 1)] - deuxCos * s[std::size_t(i)];
-        pire = std::max(pire, std::abs(r));
-        ruptures += std::abs(r) > 8 ? 1 : 0;
-        silence = std::abs(int(s[std::size_t(i)])) < 50 ? silence + 1 : 0;
-        plusLongSilence = std::max(plusLongSilence, silence);
-    }
-    qInfo("worst deviation %.1f, %d breaks, longest near-zero run %d samples", pire, ruptures,
-          plusLongSilence);
-    QVERIFY2(plusLongSilence <= 3, "a dropout in the loop");
+    const Continuite c =
+        continuite(enregistreur_.echantillons(), debut + secondes(0.2), debut + secondes(1.2), F);
+    qInfo("worst deviation %.1f, %d breaks, longest near-zero run %d samples", c.pire, c.ruptures,
+          c.plusLongSilence);
+    QVERIFY2(c.plusLongSilence <= 3, "a dropout in the loop");
     if (jointureLisse) {
-        QCOMPARE(ruptures, 0);
+        QCOMPARE(c.ruptures, 0);
     } else {
-        // About one break per turn of 110 samples: 400 in a second.
-        QVERIFY2(ruptures > 300, qPrintable(QString::number(ruptures)));
+        // Breaks at each turn of 110 samples: 400 turns in a second.
+        QVERIFY2(c.ruptures > 300, qPrintable(QString::number(c.ruptures)));
     }
 }
 

@@ -265,14 +265,13 @@ void TestRemplacement::dossierEcrivableSansRepli() {
 }
 
 void TestRemplacement::dossierDonnees_data() {
-    QTest::addColumn<QByteArray>("xdg"); // "-" for unset
+    QTest::addColumn<QByteArray>("xdg");  // "-" for unset
     QTest::addColumn<QString>("attendu"); // under the test's HOME
 
     QTest::newRow("XDG_DATA_HOME absolute") << QByteArray("/srv/data") << "/srv/data/vibralume";
     QTest::newRow("XDG_DATA_HOME unset") << QByteArray("-") << "HOME/.local/share/vibralume";
     QTest::newRow("XDG_DATA_HOME empty") << QByteArray("") << "HOME/.local/share/vibralume";
-    QTest::newRow("XDG_DATA_HOME relative") << QByteArray("data")
-                                            << "HOME/.local/share/vibralume";
+    QTest::newRow("XDG_DATA_HOME relative") << QByteArray("data") << "HOME/.local/share/vibralume";
 }
 
 void TestRemplacement::dossierDonnees() {
