@@ -61,6 +61,9 @@ Lecture::Lecture(std::function<std::filesystem::path()> source, std::ostream& jo
 
 Lecture::~Lecture() {
     ArreteSon();
+    if (sortie_) {
+        sortie_->disconnect(this);
+    }
 }
 
 void Lecture::JoueSon() {
@@ -111,6 +114,9 @@ bool Lecture::prepareSortie() {
     }
     // A new default device (headphones plugged in) gets a new output.
     ArreteSon();
+    if (sortie_) {
+        sortie_->disconnect(this);
+    }
     sortie_.reset();
     peripherique_ = defaut;
     sortie_ = std::make_unique<QAudioSink>(defaut, formatTon());

@@ -60,6 +60,7 @@ void OS::relieControles() {
     connect(frequence_, &QScrollBar::valueChanged, this, &OS::frequence_Change);
     for (QScrollBar* s : {v_, Amplitude_, AmplitudeSoliton_})
         connect(s, &QScrollBar::valueChanged, this, &OS::MajAffichage);
+    relieMesures();
 }
 
 void OS::Timer1_Timer() {
@@ -82,6 +83,7 @@ void OS::Timer1_Timer() {
         Vibreur_->Cls();
         DessineVibreur(xVibreur);
     }
+    Capteurs();
 }
 
 void OS::Command1_Click() {

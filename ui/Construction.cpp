@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSvgRenderer>
 #include <stdexcept>
 
 namespace vibralume {
@@ -55,6 +56,15 @@ namespace {
 
 bool estLeger(Genre g) {
     return g == Genre::Etiq || g == Genre::Img || g == Genre::Ligne || g == Genre::Forme;
+}
+
+void imageBouton(QPushButton* b, const QString& nom) {
+    const QSize taille = QSvgRenderer(QStringLiteral(":/images/%1.svg").arg(nom)).defaultSize();
+    QIcon icone;
+    for (const qreal dpr : {1.0, 2.0})
+        icone.addPixmap(image(nom, taille, dpr));
+    b->setIcon(icone);
+    b->setIconSize(taille);
 }
 
 void couleurs(QWidget* w, const DefControle& d) {
@@ -125,6 +135,13 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
     case Genre::Bouton: {
         auto* b = new QPushButton(parent);
         couleurs(b, d);
+        if (d.legende) {
+            b->setText(QString::fromUtf8(d.legende));
+            b->setFont(resoudPolice(d.police));
+            // Beside a caption the picture keeps the size it was drawn at.
+            if (d.image)
+                imageBouton(b, QString::fromLatin1(d.image));
+        }
         return b;
     }
     case Genre::Barre: {

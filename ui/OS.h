@@ -103,6 +103,32 @@ private:
     Trait* Vib0_;
     Trait* Vib_AmplG_;
     Trait* Vib_AmplD_;
+
+private:
+    // Oscilloscope, panels and sensors (ui/Mesures.cpp).
+    class Glissement;
+    void relieMesures();
+    void Sens_Click(int16_t Index);
+    void AfficheOscilloscope();
+    void CacheOscillo_Click();
+    void Capteurs();
+    void TraceCapteur(int16_t n);
+    /// A sensor's abscissa: its marker's left edge in the model's centimetres.
+    float abscisseCapteur(const QWidget* marqueur) const;
+    void CacheVibreur_Click();
+    void AfficheVibreur();
+    void CacherModeleMicro_Click();
+    void ActiveCapteur(int16_t n);
+    void DesactiveCapteur(int16_t n);
+    void capteur_Click(int16_t n);
+    void Micro_MouseDown(QLabel* marqueur, QPoint prise);
+    void ModeleMicro_DragOver(QWidget* Source, double X, double Y);
+    void ModeleMicro_DragDrop(QWidget* Source, double X, double Y);
+    void ModeleMicro_MouseUp(Qt::MouseButton bouton, double X, double Y);
+
+    QLabel* Micro1_ = nullptr;
+    QLabel* Micro2_ = nullptr;
+    Glissement* glissement_ = nullptr;
 };
 
 } // namespace vibralume

@@ -2,23 +2,36 @@
 #include "model/HorlogeContinue.h"
 #include "model/HorlogeSysteme.h"
 #include "model/Module1.h"
+#include "ui/Accueil.h"
 #include "ui/Application.h"
 #include "ui/OS.h"
 #include "ui/SonLecture.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <memory>
 
 using namespace vibralume;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     prepareApplication();
+    // The state, the clock, the generator and the sound outlive both windows.
     Module1 etat;
     HorlogeSysteme horlogeSysteme;
     HorlogeContinue horloge(horlogeSysteme);
     AleatoireStandard alea;
     SonLecture son;
-    OS fenetre(etat, horloge, alea, son);
-    fenetre.show();
-    return app.exec();
+    std::unique_ptr<OS> fenetre;
+
+    // The home page deletes itself when its start button has opened the main
+    // window; only the way out through its close picture leaves it standing.
+    QPointer<Accueil> accueil = new Accueil(etat, alea, [&]() -> QWidget* {
+        fenetre = std::make_unique<OS>(etat, horloge, alea, son);
+        return fenetre.get();
+    });
+    accueil->show();
+    const int code = app.exec();
+    delete accueil.data();
+    return code;
 }

@@ -84,11 +84,11 @@ void PictureBox::setFillSolid(bool plein) {
     styloAJour_ = false;
 }
 
-// Scale units to the nearest device pixel, expressed in logical pixels: every
-// primitive lands on whole device pixels, so the drawing is crisp and exact at
-// any device pixel ratio.
+// The backing image is painted in device pixels with no transform: every
+// primitive lands on whole device pixels, crisp and exact at any device pixel
+// ratio, and the painter keeps to its fast integer paths.
 QPointF PictureBox::aligne(double x, double y) const {
-    return QPointF(std::nearbyint(x * ux_ * dpr_) / dpr_, std::nearbyint(y * uy_ * dpr_) / dpr_);
+    return QPointF(std::nearbyint(x * ux_ * dpr_), std::nearbyint(y * uy_ * dpr_));
 }
 
 // The widget may be resized while hidden, before any resize event: the
@@ -115,7 +115,7 @@ QPainter& PictureBox::peintre() {
 
 void PictureBox::appliqueStylo() {
     QPen stylo(foreColor_);
-    stylo.setWidthF(drawWidth_);
+    stylo.setWidthF(drawWidth_ * dpr_);
     if (drawWidth_ > 1) {
         // Wide lines are always solid, with round ends.
         stylo.setCapStyle(Qt::RoundCap);
@@ -138,12 +138,12 @@ void PictureBox::termine() {
 
 void PictureBox::refaitImage() {
     termine();
+    tampons_.clear();
     const QSize taille = interieur();
     QImage neuve(std::max(1, int(std::ceil(taille.width() * dpr_))),
                  std::max(1, int(std::ceil(taille.height() * dpr_))),
                  QImage::Format_ARGB32_Premultiplied);
     neuve.fill(fond_);
-    neuve.setDevicePixelRatio(dpr_);
     if (!image_.isNull()) {
         QPainter p(&neuve);
         p.drawImage(QPointF(0, 0), image_);
@@ -154,7 +154,7 @@ void PictureBox::refaitImage() {
 void PictureBox::Cls() {
     QPainter& p = peintre();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRectF(0, 0, image_.width() / dpr_, image_.height() / dpr_), fond_);
+    p.fillRect(image_.rect(), fond_);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     currentX = currentY = 0;
     update();
@@ -178,7 +178,7 @@ void PictureBox::Box(float x1, float y1, float x2, float y2, const QColor& c) {
     QPainter& p = peintre();
     // Both corners are inside the box, as with the platform's filled boxes.
     const QRectF r = QRectF(aligne(x1, y1), aligne(x2, y2)).normalized();
-    p.fillRect(r.adjusted(0, 0, 1 / dpr_, 1 / dpr_), c);
+    p.fillRect(r.adjusted(0, 0, 1, 1), c);
     currentX = x2;
     currentY = y2;
     update();
@@ -187,21 +187,46 @@ void PictureBox::Box(float x1, float y1, float x2, float y2, const QColor& c) {
 void PictureBox::Circle(float x, float y, float rayon) {
     QPainter& p = peintre();
     const QPointF c = aligne(x, y);
-    const double r = std::nearbyint(rayon * ux_ * dpr_) / dpr_;
-    p.drawEllipse(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
+    const double r = std::nearbyint(rayon * ux_ * dpr_);
+    // The particles are hundreds of identical discs: draw one once, then
+    // stamp its pixels, which wide outlines would otherwise make slow.
+    const Tampon& t = tampon(r);
+    p.drawImage(QPointF(c.x() - r - t.marge, c.y() - r - t.marge), t.image);
     currentX = x;
     currentY = y;
     update();
+}
+
+const PictureBox::Tampon& PictureBox::tampon(double r) {
+    for (const Tampon& t : tampons_)
+        if (t.rayon == r && t.trait == foreColor_ && t.remplissage == fillColor_ &&
+            t.plein == fillSolid_ && t.largeur == drawWidth_)
+            return t;
+    if (tampons_.size() >= 8)
+        tampons_.erase(tampons_.begin());
+    Tampon t{r, foreColor_, fillColor_, fillSolid_, drawWidth_, {}, 0};
+    t.marge = int(std::ceil(drawWidth_ * dpr_)) + 1;
+    const int cote = int(2 * (r + t.marge)) + 1;
+    t.image = QImage(cote, cote, QImage::Format_ARGB32_Premultiplied);
+    t.image.fill(Qt::transparent);
+    QPainter q(&t.image);
+    q.setRenderHint(QPainter::Antialiasing, false);
+    q.setPen(peintre_->pen());
+    q.setBrush(peintre_->brush());
+    q.drawEllipse(QRectF(t.marge, t.marge, 2 * r, 2 * r));
+    q.end();
+    tampons_.push_back(std::move(t));
+    return tampons_.back();
 }
 
 void PictureBox::PSet(float x, float y, const QColor& c) {
     QPainter& p = peintre();
     const QPointF pt = aligne(x, y);
     if (drawWidth_ <= 1) {
-        p.fillRect(QRectF(pt, QSizeF(1 / dpr_, 1 / dpr_)), c);
+        p.fillRect(QRectF(pt, QSizeF(dpr_, dpr_)), c);
     } else {
         // A wide point is a round dot of the line width's diameter.
-        const double d = drawWidth_;
+        const double d = drawWidth_ * dpr_;
         p.save();
         p.setPen(Qt::NoPen);
         p.setBrush(c);
@@ -216,16 +241,18 @@ void PictureBox::PSet(float x, float y, const QColor& c) {
 void PictureBox::Print(double nombre) {
     QPainter& p = peintre();
     const QString texte = QString::fromStdString(TexteNombre(nombre)) + QLatin1Char(' ');
+    QFont police = font();
+    police.setPixelSize(int(std::nearbyint(QFontInfo(font()).pixelSize() * dpr_)));
     p.save();
-    p.setFont(font());
+    p.setFont(police);
     p.setPen(foreColor_);
-    const QFontMetricsF fm(font(), &image_);
+    const QFontMetricsF fm(police, &image_);
     const QPointF haut = aligne(currentX, currentY);
     p.drawText(QPointF(haut.x(), haut.y() + fm.ascent()), texte);
     p.restore();
     // The next print starts on the following line, at the left edge.
     currentX = 0;
-    currentY += fm.height() / uy_;
+    currentY += fm.height() / dpr_ / uy_;
     update();
 }
 
@@ -240,7 +267,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     assureImage();
     QPainter p(this);
     const int b = bordure();
-    p.drawImage(QPointF(b, b), image_);
+    p.drawImage(QRectF(b, b, image_.width() / dpr_, image_.height() / dpr_), image_);
     if (b) {
         p.setPen(QPen(Qt::black, 0));
         p.setBrush(Qt::NoBrush);

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 namespace vibralume {
 
@@ -93,7 +94,18 @@ private:
     void appliqueStylo();
     QPointF aligne(double x, double y) const;
 
+    struct Tampon {
+        double rayon;
+        QColor trait, remplissage;
+        bool plein;
+        int largeur;
+        QImage image;
+        int marge;
+    };
+    const Tampon& tampon(double rayon);
+
     QImage image_;
+    std::vector<Tampon> tampons_;
     std::unique_ptr<QPainter> peintre_;
     QColor fond_{Qt::white};
     bool bordure_ = false;

@@ -165,8 +165,10 @@ void TestLectureAudio::tonalite() {
 // A new tone while one plays: the new pitch within 0.25 s, and the old one gone.
 void TestLectureAudio::changementDeTon() {
     const qsizetype appel1 = joue(1800.0);
+    QVERIFY(appel1 >= 0);
     QVERIFY(enregistreur_.attends(appel1 + secondes(0.6)));
     const qsizetype appel2 = joue(3000.0);
+    QVERIFY(appel2 >= 0);
     QVERIFY(enregistreur_.attends(appel2 + secondes(0.8)));
 
     // 10 ms windows of 441 samples: 1800 and 3000 Hz fall on exact bins.
@@ -214,6 +216,7 @@ void TestLectureAudio::rafale() {
         QCoreApplication::processEvents();
     }
     const qsizetype appel = joue(3000.0);
+    QVERIFY(appel >= 0);
     QVERIFY(enregistreur_.attends(appel + secondes(0.5)));
     qInfo("JoueSon returns in %.2f ms on average", double(totalNs) / appels / 1e6);
     const auto& s = enregistreur_.echantillons();
@@ -240,6 +243,7 @@ void TestLectureAudio::arret_data() {
 void TestLectureAudio::arret() {
     QFETCH(bool, parFichierAbsent);
     const qsizetype appel1 = joue(1800.0);
+    QVERIFY(appel1 >= 0);
     QVERIFY(enregistreur_.attends(appel1 + secondes(0.6)));
     QVERIFY(debutDuSon(appel1, appel1 + secondes(0.6)) >= 0);
 
@@ -299,6 +303,7 @@ void TestLectureAudio::boucleSansSaut() {
     QFETCH(bool, jointureLisse);
 
     const qsizetype appel = joue(F);
+    QVERIFY(appel >= 0);
     QVERIFY(enregistreur_.attends(appel + secondes(1.5)));
     const qsizetype debut = debutDuSon(appel, appel + secondes(0.5));
     QVERIFY(debut >= 0);

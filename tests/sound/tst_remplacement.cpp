@@ -111,7 +111,7 @@ void TestRemplacement::ecrivainTueNeLaissePasDeFichierDechire() {
 
     int fichiersVus = 0;
     int tuesEnEcrivant = 0;
-    for (int essai = 0; essai < 300; ++essai) {
+    for (int tir = 0; tir < 300; ++tir) {
         int tube[2];
         QVERIFY(pipe(tube) == 0);
         const pid_t pid = fork();
@@ -140,7 +140,7 @@ void TestRemplacement::ecrivainTueNeLaissePasDeFichierDechire() {
         if (QFile::exists(QString::fromStdString(cible.string()))) {
             ++fichiersVus;
             const QString defaut = defautTonEntier(litOctets(cible), P);
-            QVERIFY2(defaut.isEmpty(), qPrintable(QStringLiteral("kill %1: ").arg(essai) + defaut));
+            QVERIFY2(defaut.isEmpty(), qPrintable(QStringLiteral("kill %1: ").arg(tir) + defaut));
         }
         // A temporary left behind means the kill fell in the middle of a write.
         tuesEnEcrivant += RemplacementAtomique::nettoieRestes(cible);

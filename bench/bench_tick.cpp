@@ -1,0 +1,90 @@
+// The timer tick of the running window, model view and vibrator shown, drawn
+// into the backing images at device pixel ratios 1 and 2; and the parameter
+// refresh end to end.
+
+#include "model/Module1.h"
+#include "tests/model/Doublures.h"
+#include "ui/Application.h"
+#include "ui/OS.h"
+#include "views/Etiquette.h"
+#include "views/PictureBox.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+using namespace vibralume;
+
+namespace {
+
+class SonMuet : public Son {
+public:
+    void JoueSon() override {}
+    void ArreteSon() override {}
+};
+
+struct Fenetre {
+    Module1 m;
+    HorlogeManuelle horloge{36000.0};
+    AleatoireScripte alea{{0.13, 0.71, 0.42, 0.96, 0.05, 0.58, 0.87, 0.33}};
+    SonMuet son;
+    std::unique_ptr<OS> os;
+
+    explicit Fenetre(qreal dpr) {
+        os = std::make_unique<OS>(m, horloge, alea, son);
+        os->Timer1().stop();
+        for (const char* nom : {"ModeleMicro", "VibreurOS", "Vibreur"})
+            os->controle<PictureBox>(nom)->setRatio(dpr);
+        emit os->controle<Etiquette>("Label15")->clicked();
+        // The bench calls the tick itself, as the running timer would.
+        os->Timer1().start(1 << 30);
+    }
+};
+
+void Tick(benchmark::State& etat, qreal dpr, bool stationnaire) {
+    Fenetre f(dpr);
+    if (stationnaire)
+        f.os->controle<QWidget>("OndeStationnaire")->setProperty("checked", true);
+    for (auto _ : etat) {
+        f.horloge.lecture += 0.02;
+        f.os->Timer1_Timer();
+    }
+}
+
+void MajAffichage(benchmark::State& etat) {
+    Fenetre f(1);
+    for (auto _ : etat)
+        f.os->MajAffichage();
+}
+
+// Both sensors on, the oscilloscope open: each tick adds two segments.
+void TickCapteurs(benchmark::State& etat, qreal dpr) {
+    Fenetre f(dpr);
+    f.os->controle<PictureBox>("Oscillo")->setRatio(dpr);
+    for (const char* nom : {"Label13", "capteur1", "Capteur2"})
+        emit f.os->controle<Etiquette>(nom)->clicked();
+    for (auto _ : etat) {
+        f.horloge.lecture += 0.02;
+        f.os->Timer1_Timer();
+    }
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(Tick, progressive_dpr1, 1.0, false)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Tick, progressive_dpr2, 2.0, false)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Tick, standing_dpr1, 1.0, true)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(TickCapteurs, sensors_dpr1, 1.0)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(TickCapteurs, sensors_dpr2, 2.0)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(MajAffichage)->Repetitions(10)->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    prepareApplication();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The home page: the program's start-up window, with its animated band of
+// dots, the credits and the button that opens the main window.
+
+#include "model/Horloge.h"
+#include "model/Module1.h"
+
+#include <QHash>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace vibralume {
+
+class PictureBox;
+
+class Accueil : public QWidget {
+    Q_OBJECT
+public:
+    /// Builds, but does not show, the main window.
+    using FabriqueOS = std::function<QWidget*()>;
+
+    /// Builds the page and starts its animation. The state and the generator
+    /// belong to the caller; `fabrique` is called once, by the start button.
+    /// The page deletes itself when it closes: create it with new.
+    Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* parent = nullptr);
+    ~Accueil() override;
+
+    /// A control by its name in the program ("Colonne", "Command1", ...).
+    QWidget* controle(const QString& nom) const { return controles_.value(nom); }
+    template <class T> T* controle(const QString& nom) const {
+        return qobject_cast<T*>(controles_.value(nom));
+    }
+    QTimer& Timer1() { return timer1_; }
+
+    /// One frame of the band, redrawn from scratch.
+    void Timer1_Timer();
+    /// One column of eleven dots scattered over the five units right of x.
+    void tranche(const double& x);
+
+protected:
+    void showEvent(QShowEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+
+private:
+    void Form_Load();
+    void Command1_Click();
+    void Image1_Click();
+
+    Module1& m_;
+    Aleatoire& alea_;
+    FabriqueOS fabrique_;
+    QHash<QString, QWidget*> controles_;
+    QTimer timer1_;
+    PictureBox* Colonne_;
+    bool centree_ = false;
+};
+
+} // namespace vibralume
