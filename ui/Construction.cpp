@@ -58,8 +58,11 @@ bool estLeger(Genre g) {
     return g == Genre::Etiq || g == Genre::Img || g == Genre::Ligne || g == Genre::Forme;
 }
 
-void imageBouton(QPushButton* b, const QString& nom) {
-    const QSize taille = QSvgRenderer(QStringLiteral(":/images/%1.svg").arg(nom)).defaultSize();
+// The picture of a button: at the size it was drawn, or stretched to fill the
+// button inside its bevel when the button has no caption.
+void imageBouton(QPushButton* b, const QString& nom, QSize taille = {}) {
+    if (taille.isEmpty())
+        taille = QSvgRenderer(QStringLiteral(":/images/%1.svg").arg(nom)).defaultSize();
     QIcon icone;
     for (const qreal dpr : {1.0, 2.0})
         icone.addPixmap(image(nom, taille, dpr));
@@ -222,6 +225,9 @@ QHash<QString, QWidget*> construitControles(QWidget* fenetre,
             const int b = boite ? boite->bordure() : 0;
             w->setGeometry(b + twips(d.x), b + twips(d.y), twips(d.l), twips(d.h));
         }
+        if (d.genre == Genre::Bouton && d.image && !d.legende)
+            imageBouton(static_cast<QPushButton*>(w), QString::fromLatin1(d.image),
+                        w->size() - QSize(4, 4));
         pointeur(w, d);
         if (d.bulle)
             w->setToolTip(QString::fromUtf8(d.bulle));

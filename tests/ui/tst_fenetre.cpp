@@ -397,6 +397,24 @@ private slots:
             QCOMPARE(c.hotSpot(), pointChaud);
     }
 
+    void boutonsImages_data() {
+        QTest::addColumn<QString>("image");
+        QTest::newRow("SolitonCourt") << "soliton_court";
+        QTest::newRow("SolitonMoyen") << "soliton_moyen";
+        QTest::newRow("SolitonLong") << "soliton_long";
+    }
+    void boutonsImages() {
+        QFETCH(QString, image);
+        auto* b = os->controle<QAbstractButton>(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(b && b->text().isEmpty());
+        // The picture fills the button inside its bevel.
+        QCOMPARE(b->iconSize(), b->size() - QSize(4, 4));
+        const QImage vu = b->icon().pixmap(b->iconSize()).toImage();
+        const QImage attendu = ::image(image, b->iconSize(), 1).toImage();
+        QCOMPARE(vu.convertToFormat(QImage::Format_ARGB32),
+                 attendu.convertToFormat(QImage::Format_ARGB32));
+    }
+
     void bulles() {
         QCOMPARE(os->controle("ModeleMicro")->toolTip(),
                  QStringLiteral("Cliquer pour colorer cette zone"));
