@@ -88,10 +88,7 @@ void Accueil::Image1_Click() {
 void Accueil::showEvent(QShowEvent* e) {
     if (!centree_) {
         centree_ = true;
-        if (const QScreen* ecran = screen()) {
-            const QRect zone = ecran->availableGeometry();
-            move(zone.center() - QPoint(width() / 2, height() / 2));
-        }
+        centreSurEcran(this);
     }
     QWidget::showEvent(e);
 }

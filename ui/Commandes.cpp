@@ -20,17 +20,6 @@
 namespace vibralume {
 
 void OS::relieControles() {
-    auto clic = [this](const char* nom, auto handler) {
-        QWidget* w = controle(QString::fromLatin1(nom));
-        if (auto* e = qobject_cast<Etiquette*>(w))
-            connect(e, &Etiquette::clicked, this, handler);
-        else if (auto* i = qobject_cast<ImageControle*>(w))
-            connect(i, &ImageControle::clicked, this, handler);
-        else if (auto* p = qobject_cast<PictureBox*>(w))
-            connect(p, &PictureBox::clicked, this, handler);
-        else if (auto* b = qobject_cast<QAbstractButton*>(w))
-            connect(b, &QAbstractButton::clicked, this, handler);
-    };
     clic("Command1", &OS::Command1_Click);
     clic("Command2", &OS::Command2_Click);
     clic("Command3", &OS::Command3_Click);

@@ -1,6 +1,7 @@
 #include "ui/Construction.h"
 
 #include "assets/Ressources.h"
+#include "views/ConteneurEnonce.h"
 #include "views/Etiquette.h"
 #include "views/Forme.h"
 #include "views/ImageControle.h"
@@ -14,6 +15,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSvgRenderer>
 #include <stdexcept>
@@ -175,8 +177,7 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
         return c;
     }
     case Genre::Ole: {
-        auto* o = new QFrame(parent);
-        o->setFrameStyle(QFrame::Box | QFrame::Plain);
+        auto* o = new ConteneurEnonce(parent);
         couleurs(o, d);
         return o;
     }
@@ -208,6 +209,24 @@ void pointeur(QWidget* w, const DefControle& d) {
 }
 
 } // namespace
+
+void surClic(QWidget* controle, QObject* contexte, std::function<void()> action) {
+    if (auto* e = qobject_cast<Etiquette*>(controle))
+        QObject::connect(e, &Etiquette::clicked, contexte, action);
+    else if (auto* i = qobject_cast<ImageControle*>(controle))
+        QObject::connect(i, &ImageControle::clicked, contexte, action);
+    else if (auto* p = qobject_cast<PictureBox*>(controle))
+        QObject::connect(p, &PictureBox::clicked, contexte, action);
+    else if (auto* b = qobject_cast<QAbstractButton*>(controle))
+        QObject::connect(b, &QAbstractButton::clicked, contexte, action);
+}
+
+void centreSurEcran(QWidget* fenetre) {
+    if (const QScreen* ecran = fenetre->screen()) {
+        const QRect zone = ecran->availableGeometry();
+        fenetre->move(zone.center() - QPoint(fenetre->width() / 2, fenetre->height() / 2));
+    }
+}
 
 QHash<QString, QWidget*> construitControles(QWidget* fenetre,
                                             const std::vector<DefControle>& table) {

@@ -129,15 +129,6 @@ private:
 };
 
 void OS::relieMesures() {
-    auto clic = [this](const char* nom, auto handler) {
-        QWidget* w = controle(QString::fromLatin1(nom));
-        if (auto* e = qobject_cast<Etiquette*>(w))
-            connect(e, &Etiquette::clicked, this, handler);
-        else if (auto* i = qobject_cast<ImageControle*>(w))
-            connect(i, &ImageControle::clicked, this, handler);
-        else if (auto* p = qobject_cast<PictureBox*>(w))
-            connect(p, &PictureBox::clicked, this, handler);
-    };
     clic("CacheVibreur", &OS::CacheVibreur_Click);
     clic("Label12", &OS::AfficheVibreur);
     clic("Picture1", &OS::AfficheVibreur);

@@ -4,6 +4,8 @@
 #include "model/Demarrage.h"
 #include "ui/Construction.h"
 #include "ui/MiseEnPageOS.h"
+#include "ui/VisionneuseEnonce.h"
+#include "views/ConteneurEnonce.h"
 #include "views/Dessins.h"
 #include "views/Etiquette.h"
 #include "views/ImageControle.h"
@@ -60,6 +62,8 @@ OS::OS(Module1& m, Horloge& horloge, Aleatoire& alea, Son& son, QWidget* parent)
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &OS::Timer1_Timer);
     relieControles();
+    connect(controle<ConteneurEnonce>(QStringLiteral("EnonceModele")),
+            &ConteneurEnonce::doubleClicked, this, &OS::EnonceModele_DblClick);
 
     Form_Load();
     timer1_.start();
@@ -99,10 +103,7 @@ void OS::AfficheQuadrillage() { vibralume::AfficheQuadrillage(*Oscillo_); }
 void OS::showEvent(QShowEvent* e) {
     if (!centree_) {
         centree_ = true;
-        if (const QScreen* ecran = screen()) {
-            const QRect zone = ecran->availableGeometry();
-            move(zone.center() - QPoint(width() / 2, height() / 2));
-        }
+        centreSurEcran(this);
     }
     QWidget::showEvent(e);
 }
@@ -110,6 +111,16 @@ void OS::showEvent(QShowEvent* e) {
 void OS::closeEvent(QCloseEvent* e) {
     son_.ArreteSon();
     QWidget::closeEvent(e);
+}
+
+void OS::EnonceModele_DblClick() {
+    // One reading window at a time: a second double click brings it back.
+    if (!visionneuse_)
+        visionneuse_ = new VisionneuseEnonce(this);
+    visionneuse_->setWindowState(visionneuse_->windowState() & ~Qt::WindowMinimized);
+    visionneuse_->show();
+    visionneuse_->raise();
+    visionneuse_->activateWindow();
 }
 
 } // namespace vibralume

@@ -4,10 +4,13 @@
 
 #include "model/Horloge.h"
 #include "model/Module1.h"
+#include "ui/Construction.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <type_traits>
 
 class QAbstractButton;
 class QCheckBox;
@@ -19,6 +22,7 @@ namespace vibralume {
 
 class PictureBox;
 class Trait;
+class VisionneuseEnonce;
 
 /// What the window needs of the sound: a looping tone and its stop.
 class Son {
@@ -73,6 +77,9 @@ private:
     void Command4_Click();
     void Command5_Click();
     void AfficheModeleMicro();
+
+    /// Wires a control's click to a handler of this window or to any action.
+    template <class F> void clic(const char* nom, F action);
 
     bool visible(const char* nom) const;
     void montre(const char* nom, bool oui);
@@ -129,6 +136,20 @@ private:
     QLabel* Micro1_ = nullptr;
     QLabel* Micro2_ = nullptr;
     Glissement* glissement_ = nullptr;
+
+private:
+    // The statement of the model.
+    /// Opens the statement in its own window, or brings the open one forward.
+    void EnonceModele_DblClick();
+    QPointer<VisionneuseEnonce> visionneuse_;
 };
+
+template <class F> void OS::clic(const char* nom, F action) {
+    QWidget* w = controle(QString::fromLatin1(nom));
+    if constexpr (std::is_member_function_pointer_v<F>)
+        surClic(w, this, [this, action] { (this->*action)(); });
+    else
+        surClic(w, this, action);
+}
 
 } // namespace vibralume
