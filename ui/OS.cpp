@@ -57,6 +57,7 @@ OS::OS(Module1& m, Horloge& horloge, Aleatoire& alea, Son& son, QWidget* parent)
     ModeleMicro_->setFillSolid(true);
     ModeleMicro_->setFillColor(Qt::black);
 
+    timer1_.setParent(this); // findable by name; destroyed as a member first
     timer1_.setObjectName(QStringLiteral("Timer1"));
     timer1_.setInterval(20);
     timer1_.setTimerType(Qt::PreciseTimer);

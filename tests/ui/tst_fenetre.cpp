@@ -240,6 +240,7 @@ private slots:
         QCOMPARE(os->minimumSize(), os->maximumSize());
         QCOMPARE(os->palette().color(QPalette::Window), QColor(192, 192, 192));
         QVERIFY(!os->windowIcon().isNull());
+        QCOMPARE(os->findChild<QTimer*>(QStringLiteral("Timer1")), &os->Timer1());
         QCOMPARE(os->Timer1().interval(), 20);
         QVERIFY(os->Timer1().isActive());
     }
