@@ -31,6 +31,7 @@ Accueil::Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* pare
     setPalette(pal);
     setAutoFillBackground(true);
     setFixedSize(twips(LargeurAccueil), twips(HauteurAccueil));
+    centreAuPremierAffichage(this);
     setCursor(Qt::ArrowCursor);
 
     controles_ = construitControles(this, MiseEnPageAccueil());
@@ -83,14 +84,6 @@ void Accueil::Command1_Click() {
 void Accueil::Image1_Click() {
     // Straight out: no window gets a chance to refuse or to clean up.
     QCoreApplication::exit(0);
-}
-
-void Accueil::showEvent(QShowEvent* e) {
-    if (!centree_) {
-        centree_ = true;
-        centreSurEcran(this);
-    }
-    QWidget::showEvent(e);
 }
 
 void Accueil::closeEvent(QCloseEvent* e) {

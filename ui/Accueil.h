@@ -39,7 +39,6 @@ public:
     void tranche(const double& x);
 
 protected:
-    void showEvent(QShowEvent*) override;
     void closeEvent(QCloseEvent*) override;
 
 private:
@@ -53,7 +52,6 @@ private:
     QHash<QString, QWidget*> controles_;
     QTimer timer1_;
     PictureBox* Colonne_;
-    bool centree_ = false;
 };
 
 } // namespace vibralume

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QPalette>
 #include <QPushButton>
@@ -224,8 +225,33 @@ void surClic(QWidget* controle, QObject* contexte, std::function<void()> action)
 void centreSurEcran(QWidget* fenetre) {
     if (const QScreen* ecran = fenetre->screen()) {
         const QRect zone = ecran->availableGeometry();
-        fenetre->move(zone.center() - QPoint(fenetre->width() / 2, fenetre->height() / 2));
+        fenetre->move(zone.x() + (zone.width() - fenetre->width()) / 2,
+                      zone.y() + (zone.height() - fenetre->height()) / 2);
     }
+}
+
+namespace {
+
+// Watches a window for its first show, centres it, then goes away.
+class CentrageInitial : public QObject {
+public:
+    explicit CentrageInitial(QWidget* fenetre) : QObject(fenetre) {
+        fenetre->installEventFilter(this);
+    }
+    bool eventFilter(QObject* objet, QEvent* e) override {
+        if (e->type() == QEvent::Show) {
+            centreSurEcran(static_cast<QWidget*>(objet));
+            objet->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void centreAuPremierAffichage(QWidget* fenetre) {
+    new CentrageInitial(fenetre);
 }
 
 QHash<QString, QWidget*> construitControles(QWidget* fenetre,

@@ -30,4 +30,7 @@ void surClic(QWidget* controle, QObject* contexte, std::function<void()> action)
 /// Centres a window on its screen's available area.
 void centreSurEcran(QWidget* fenetre);
 
+/// Centres the window when it is first shown, and never again.
+void centreAuPremierAffichage(QWidget* fenetre);
+
 } // namespace vibralume

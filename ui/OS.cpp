@@ -32,6 +32,7 @@ OS::OS(Module1& m, Horloge& horloge, Aleatoire& alea, Son& son, QWidget* parent)
     setPalette(pal);
     setAutoFillBackground(true);
     setFixedSize(twips(LargeurOS), twips(HauteurOS));
+    centreAuPremierAffichage(this);
     setCursor(Qt::ArrowCursor);
 
     controles_ = construitControles(this, MiseEnPageOS());
@@ -95,18 +96,16 @@ void OS::montre(const char* nom, bool oui) {
         w->setVisible(oui);
 }
 
-void OS::DessineRegle() { vibralume::DessineRegle(*Regle_); }
+void OS::DessineRegle() {
+    vibralume::DessineRegle(*Regle_);
+}
 
-void OS::DessineVibreur(double x) { vibralume::DessineVibreur(*Vibreur_, x); }
+void OS::DessineVibreur(double x) {
+    vibralume::DessineVibreur(*Vibreur_, x);
+}
 
-void OS::AfficheQuadrillage() { vibralume::AfficheQuadrillage(*Oscillo_); }
-
-void OS::showEvent(QShowEvent* e) {
-    if (!centree_) {
-        centree_ = true;
-        centreSurEcran(this);
-    }
-    QWidget::showEvent(e);
+void OS::AfficheQuadrillage() {
+    vibralume::AfficheQuadrillage(*Oscillo_);
 }
 
 void OS::closeEvent(QCloseEvent* e) {

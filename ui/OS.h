@@ -56,7 +56,6 @@ public:
     void AfficheQuadrillage();
 
 protected:
-    void showEvent(QShowEvent*) override;
     void closeEvent(QCloseEvent*) override;
 
 private:
@@ -90,7 +89,6 @@ private:
     Son& son_;
     QHash<QString, QWidget*> controles_;
     QTimer timer1_;
-    bool centree_ = false;
 
     // The controls the handlers use most.
     PictureBox* ModeleMicro_;

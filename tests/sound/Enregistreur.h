@@ -19,6 +19,22 @@ namespace essai {
 
 inline constexpr double Fe = 44100.0;
 
+/// Recorded samples louder than this are sound; the null sink gives exact zeros otherwise.
+inline constexpr int Seuil = 64;
+
+/// A duration as a number of samples.
+inline qsizetype secondes(double s) {
+    return qsizetype(s * Fe);
+}
+
+/// The first sample of [debut, fin) that is sound, or -1.
+inline qsizetype premierSon(const std::vector<int16_t>& s, qsizetype debut, qsizetype fin) {
+    for (qsizetype i = debut; i < fin; ++i)
+        if (std::abs(int(s[std::size_t(i)])) > Seuil)
+            return i;
+    return -1;
+}
+
 /// What the sink played, sample by sample, as it arrives.
 class Enregistreur {
 public:

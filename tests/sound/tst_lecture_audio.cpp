@@ -16,17 +16,12 @@
 
 using namespace vibralume;
 using essai::Fe;
+using essai::secondes;
+using essai::Seuil;
 
 namespace {
 
 constexpr int32_t Crete = 16000;
-
-// Recorded samples louder than this are sound; the null sink gives exact zeros otherwise.
-constexpr int Seuil = 64;
-
-qsizetype secondes(double s) {
-    return qsizetype(s * Fe);
-}
 
 struct Continuite {
     double pire = 0;         ///< largest deviation from a pure sine
@@ -118,13 +113,7 @@ qsizetype TestLectureAudio::joue(double F) {
 }
 
 qsizetype TestLectureAudio::debutDuSon(qsizetype debut, qsizetype fin) const {
-    const auto& s = enregistreur_.echantillons();
-    for (qsizetype i = debut; i < fin; ++i) {
-        if (std::abs(int(s[std::size_t(i)])) > Seuil) {
-            return i;
-        }
-    }
-    return -1;
+    return essai::premierSon(enregistreur_.echantillons(), debut, fin);
 }
 
 void TestLectureAudio::tonalite_data() {

@@ -22,17 +22,13 @@
 
 using namespace vibralume;
 using essai::Fe;
+using essai::secondes;
+using essai::Seuil;
 
 namespace {
 
-// Recorded samples louder than this are sound; the null sink gives exact zeros otherwise.
-constexpr int Seuil = 64;
 // 10 ms: every multiple of 100 Hz falls on an exact bin of such a window.
 constexpr qsizetype Fenetre = 441;
-
-qsizetype secondes(double s) {
-    return qsizetype(s * Fe);
-}
 
 // The window as the program builds it, with a clock and a generator the test
 // holds still. The window goes before its sound, as in the program.
@@ -133,13 +129,7 @@ qsizetype TstEcouteAudio::clicEnregistre(const char* nom) {
 }
 
 qsizetype TstEcouteAudio::debutDuSon(qsizetype debut, qsizetype fin) const {
-    const auto& s = enregistreur_.echantillons();
-    for (qsizetype i = debut; i < fin; ++i) {
-        if (std::abs(int(s[std::size_t(i)])) > Seuil) {
-            return i;
-        }
-    }
-    return -1;
+    return essai::premierSon(enregistreur_.echantillons(), debut, fin);
 }
 
 double TstEcouteAudio::silenceApres(qsizetype appel) {
