@@ -68,7 +68,9 @@ const char* nomNonCoche(int16_t n) {
 // A marker dragged by hand. The button that went down on the marker keeps the
 // mouse until it comes up, so every move and the release reach the marker
 // wherever the pointer is; this filter turns them into the model's DragOver
-// and DragDrop while an outline of the marker follows the pointer.
+// and DragDrop while an outline of the marker follows the pointer. Until the
+// pointer first leaves the marker it is over the marker, not the model: a
+// click, or a press that wanders inside the marker, moves nothing.
 class OS::Glissement : public QObject {
 public:
     explicit Glissement(OS& os) : QObject(&os), os_(os) {}
@@ -78,6 +80,8 @@ public:
         // drag stuck: each press on a marker starts afresh.
         source_ = marqueur;
         prise_ = prise;
+        depart_ = QRect(marqueur->mapTo(&os_, QPoint(0, 0)), marqueur->size());
+        sorti_ = false;
         if (!contour_) {
             contour_ = new QRubberBand(QRubberBand::Rectangle, &os_);
             contour_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -95,7 +99,10 @@ protected:
             return false;
         const auto* me = static_cast<QMouseEvent*>(e);
         const QPointF global = me->globalPosition();
-        const std::optional<QPointF> xy = surModele(global);
+        if (!depart_.contains(os_.mapFromGlobal(global).toPoint()))
+            sorti_ = true;
+        const std::optional<QPointF> xy =
+            sorti_ ? surModele(global) : std::optional<QPointF>();
         if (e->type() == QEvent::MouseMove) {
             contour_->move(os_.mapFromGlobal(global).toPoint() - prise_);
             if (xy)
@@ -125,6 +132,8 @@ private:
     OS& os_;
     QLabel* source_ = nullptr;
     QPoint prise_;
+    QRect depart_; ///< the marker where the press found it, in the window
+    bool sorti_ = false;
     QRubberBand* contour_ = nullptr;
 };
 

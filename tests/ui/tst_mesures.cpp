@@ -329,6 +329,44 @@ private slots:
         QCOMPARE(m->pos(), QPoint(103, 26));
     }
 
+    // A press and release that never leave the marker are a click, not a
+    // drag: the marker stays on its pixel, and the sensor on its slices.
+    void clicSurMarqueur_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QPoint>("prise");
+        QTest::addColumn<QList<QPoint>>("chemin"); // marker pixels the pointer visits
+        QTest::newRow("1, centre") << 1 << QPoint(8, 8) << QList<QPoint>{};
+        QTest::newRow("2, centre") << 2 << QPoint(8, 8) << QList<QPoint>{};
+        QTest::newRow("1, far corner") << 1 << QPoint(15, 16) << QList<QPoint>{};
+        QTest::newRow("2, wandering inside")
+            << 2 << QPoint(3, 3) << QList<QPoint>{{10, 4}, {15, 16}, {0, 0}, {7, 9}};
+    }
+    void clicSurMarqueur() {
+        QFETCH(int, n);
+        QFETCH(QPoint, prise);
+        QFETCH(QList<QPoint>, chemin);
+        Mesures b;
+        clique(b, n == 1 ? "capteur1" : "Capteur2");
+        QLabel* m = b.marqueur(n);
+        // Just left of a slice-pair boundary (4.0 cm), where a shift of a
+        // pixel or two would make the sensor read the next pair of slices.
+        m->move(pixelCm(4.0) - 2, 20);
+        const QPoint avant = m->pos();
+        for (int fois = 0; fois < 3; ++fois) {
+            QTest::mousePress(m, Qt::LeftButton, {}, prise);
+            for (QPoint p : chemin)
+                QTest::mouseMove(m, p);
+            QTest::mouseRelease(m, Qt::LeftButton, {}, chemin.isEmpty() ? prise : chemin.last());
+            QCOMPARE(m->pos(), avant);
+        }
+        QVERIFY(!b.os->findChild<QRubberBand*>()->isVisible());
+        // Leaving the marker makes it a drag again.
+        QTest::mousePress(m, Qt::LeftButton, {}, prise);
+        QTest::mouseMove(b.modele, QPoint(300, 30));
+        QTest::mouseRelease(b.modele, Qt::LeftButton, {}, QPoint(300, 30));
+        QCOMPARE(m->pos(), QPoint(300, 30));
+    }
+
     // The model is what must lie under the pointer: over the other marker or
     // the closed end in front of the model, the dragged one does not move.
     void glisserDerriere() {
