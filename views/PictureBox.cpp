@@ -3,6 +3,7 @@
 #include "model/TexteNombre.h"
 #include "views/Twips.h"
 
+#include <QChildEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <cmath>
@@ -15,7 +16,9 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     refaitImage();
 }
 
-PictureBox::~PictureBox() { termine(); }
+PictureBox::~PictureBox() {
+    termine();
+}
 
 void PictureBox::setFond(const QColor& c) {
     fond_ = c;
@@ -26,6 +29,7 @@ void PictureBox::setFond(const QColor& c) {
 void PictureBox::setBordure(bool b) {
     bordure_ = b;
     refaitImage();
+    rogneEnfants();
     update();
 }
 
@@ -34,18 +38,26 @@ QSize PictureBox::interieur() const {
     return QSize(std::max(0, width() - b), std::max(0, height() - b));
 }
 
-void PictureBox::setEchellePixels() { ux_ = uy_ = 1; }
+void PictureBox::setEchellePixels() {
+    ux_ = uy_ = 1;
+}
 
-void PictureBox::setEchelleCentimetres() { ux_ = uy_ = TwipsParCm / TwipsParPixel; }
+void PictureBox::setEchelleCentimetres() {
+    ux_ = uy_ = TwipsParCm / TwipsParPixel;
+}
 
 void PictureBox::setEchelleUtilisateur(double twipsParUniteX, double twipsParUniteY) {
     ux_ = twipsParUniteX / TwipsParPixel;
     uy_ = twipsParUniteY / TwipsParPixel;
 }
 
-QPointF PictureBox::versPixels(double x, double y) const { return QPointF(x * ux_, y * uy_); }
+QPointF PictureBox::versPixels(double x, double y) const {
+    return QPointF(x * ux_, y * uy_);
+}
 
-QPointF PictureBox::versEchelle(QPointF px) const { return QPointF(px.x() / ux_, px.y() / uy_); }
+QPointF PictureBox::versEchelle(QPointF px) const {
+    return QPointF(px.x() / ux_, px.y() / uy_);
+}
 
 void PictureBox::setRatio(qreal dpr) {
     dprFixe_ = true;
@@ -279,6 +291,46 @@ void PictureBox::resizeEvent(QResizeEvent*) {
     if (!dprFixe_)
         dpr_ = devicePixelRatioF();
     refaitImage();
+    rogneEnfants();
+}
+
+// A control's place is measured inside its container's border, and whatever
+// reaches beyond the interior is not painted: the border stays whole under a
+// caption or an option that is wider than the room it was given.
+void PictureBox::rogne(QWidget* enfant) const {
+    if (enfant->isWindow())
+        return;
+    const QRect place = enfant->geometry();
+    const QRect vu = place & QRect(bordure(), bordure(), interieur().width(), interieur().height());
+    if (vu == place) {
+        if (!enfant->mask().isEmpty())
+            enfant->clearMask();
+        return;
+    }
+    // An empty mask would mean no mask at all: a child wholly outside keeps
+    // one pixel beyond its own corner, which shows nothing.
+    const QRegion masque =
+        vu.isEmpty() ? QRegion(-1, -1, 1, 1) : QRegion(vu.translated(-place.topLeft()));
+    if (enfant->mask() != masque)
+        enfant->setMask(masque);
+}
+
+void PictureBox::rogneEnfants() const {
+    for (QObject* o : children())
+        if (auto* w = qobject_cast<QWidget*>(o))
+            rogne(w);
+}
+
+void PictureBox::childEvent(QChildEvent* e) {
+    if (e->added() && e->child()->isWidgetType())
+        e->child()->installEventFilter(this);
+    QWidget::childEvent(e);
+}
+
+bool PictureBox::eventFilter(QObject* objet, QEvent* e) {
+    if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && objet->parent() == this)
+        rogne(static_cast<QWidget*>(objet));
+    return QWidget::eventFilter(objet, e);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e) {

@@ -83,6 +83,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
+    void childEvent(QChildEvent*) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
 
@@ -93,6 +95,9 @@ private:
     void assureImage();
     void appliqueStylo();
     QPointF aligne(double x, double y) const;
+    /// Clips a child to the interior, so that nothing it paints covers the border.
+    void rogne(QWidget* enfant) const;
+    void rogneEnfants() const;
 
     struct Tampon {
         double rayon;

@@ -4,6 +4,7 @@
 
 #include "Banc.h"
 #include "assets/Ressources.h"
+#include "views/PictureBox.h"
 #include "views/Twips.h"
 
 #include <QAbstractButton>
@@ -372,12 +373,13 @@ private slots:
         QTest::addColumn<QPoint>("pointChaud");
         const QPoint main(12, 1), saisie(4, 16), aucun(-1, -1);
         const int bitmap = Qt::BitmapCursor;
-        for (const char* n : {"ModeleMicro", "Label15", "Command1", "Command3", "CacherModeleMicro",
-                              "Label31", "Label11", "Picture1", "CacheVibreur", "Command4",
-                              "Command5", "micro1_noncoche", "capteur1", "Capteur2",
-                              "Picture2", "CacheOscillo", "EnonceModele"})
+        for (const char* n :
+             {"ModeleMicro", "Label15", "Command1", "Command3", "CacherModeleMicro", "Label31",
+              "Label11", "Picture1", "CacheVibreur", "Command4", "Command5", "micro1_noncoche",
+              "capteur1", "Capteur2", "Picture2", "CacheOscillo", "EnonceModele"})
             QTest::newRow(n) << bitmap << main;
-        for (const char* n : {"frequence", "Amplitude", "AmplitudeSoliton", "v", "Micro1", "Micro2"})
+        for (const char* n :
+             {"frequence", "Amplitude", "AmplitudeSoliton", "v", "Micro1", "Micro2"})
             QTest::newRow(n) << bitmap << saisie;
         QTest::newRow("Picture4") << int(Qt::ForbiddenCursor) << aucun;
         QTest::newRow("Label22") << int(Qt::ForbiddenCursor) << aucun;
@@ -419,7 +421,8 @@ private slots:
     void bulles() {
         QCOMPARE(os->controle("ModeleMicro")->toolTip(),
                  QStringLiteral("Cliquer pour colorer cette zone"));
-        QCOMPARE(os->controle("Label15")->toolTip(), QStringLiteral("Représentation microscopique"));
+        QCOMPARE(os->controle("Label15")->toolTip(),
+                 QStringLiteral("Représentation microscopique"));
         QCOMPARE(os->controle("CacherModeleMicro")->toolTip(),
                  QStringLiteral("cacher le modèle microscopique"));
     }
@@ -437,6 +440,33 @@ private slots:
         QCOMPARE(os->controle("Sens_2")->property("Index").toInt(), 2);
         QVERIFY(os->controle<QAbstractButton>("Sens_0")->isChecked());
         QCOMPARE(os->controle("Label1")->property("Index").toInt(), 1);
+    }
+
+    // Every bordered box keeps its whole border: what its controls would
+    // paint beyond the interior (the speed's caption, the last boundary
+    // option, the model's invitation) is cut at the border.
+    void bordures() {
+        int boites = 0;
+        for (PictureBox* b : os->findChildren<PictureBox*>()) {
+            if (!b->bordure())
+                continue;
+            ++boites;
+            const QImage vu = b->grab().toImage();
+            const qreal r = vu.devicePixelRatio();
+            QStringList abimes;
+            auto noir = [&](int x, int y) {
+                if (QColor::fromRgb(vu.pixel(QPointF(x * r, y * r).toPoint())) != Qt::black)
+                    abimes << QStringLiteral("(%1, %2)").arg(x).arg(y);
+            };
+            for (int x = 0; x < b->width(); ++x)
+                noir(x, 0), noir(x, b->height() - 1);
+            for (int y = 0; y < b->height(); ++y)
+                noir(0, y), noir(b->width() - 1, y);
+            QVERIFY2(abimes.isEmpty(),
+                     qPrintable(b->objectName() + QStringLiteral(": border not black at ") +
+                                abimes.mid(0, 5).join(QLatin1Char(' '))));
+        }
+        QCOMPARE(boites, 18);
     }
 
     // Colours a pupil sees, sampled in the middle of each region.
