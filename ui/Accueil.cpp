@@ -36,6 +36,11 @@ Accueil::Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* pare
 
     controles_ = construitControles(this, MiseEnPageAccueil());
     Colonne_ = controle<PictureBox>(QStringLiteral("Colonne"));
+    // The logo lies inside its frame: rounded to whole pixels on its own, it
+    // would cover the frame's right and bottom edges.
+    QWidget* logo = controle(QStringLiteral("Image2"));
+    logo->setGeometry(logo->geometry() &
+                      controle(QStringLiteral("Shape1"))->geometry().adjusted(1, 1, -1, -1));
     Colonne_->setEchelleUtilisateur(LargeurColonne / UnitesColonneX,
                                     HauteurColonne / UnitesColonneY);
     connect(controle<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, this,

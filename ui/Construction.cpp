@@ -1,6 +1,7 @@
 #include "ui/Construction.h"
 
 #include "assets/Ressources.h"
+#include "views/BoutonCommande.h"
 #include "views/ConteneurEnonce.h"
 #include "views/Etiquette.h"
 #include "views/Forme.h"
@@ -139,7 +140,7 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
     case Genre::Forme:
         return new Forme(resoudCouleur(d.texte), resoudCouleur(d.fond), parent);
     case Genre::Bouton: {
-        auto* b = new QPushButton(parent);
+        auto* b = new BoutonCommande(parent);
         couleurs(b, d);
         if (d.legende) {
             b->setText(QString::fromUtf8(d.legende));

@@ -101,8 +101,7 @@ protected:
         const QPointF global = me->globalPosition();
         if (!depart_.contains(os_.mapFromGlobal(global).toPoint()))
             sorti_ = true;
-        const std::optional<QPointF> xy =
-            sorti_ ? surModele(global) : std::optional<QPointF>();
+        const std::optional<QPointF> xy = sorti_ ? surModele(global) : std::optional<QPointF>();
         if (e->type() == QEvent::MouseMove) {
             contour_->move(os_.mapFromGlobal(global).toPoint() - prise_);
             if (xy)

@@ -63,7 +63,7 @@ const std::vector<DefControle> Table = {
     {.nom = "Label33", .genre = G::Etiq, .dans = "OndeSolitaire", .x = 240, .y = 1200, .l = 2892, .h = 252, .visible = true, .legende = "Animer le vibreur :", .texte = Gris64, .fond = Aucune, .police = calibri(10.2)},
     {.nom = "Image2", .genre = G::Img, .dans = "OndeSolitaire", .x = 2640, .y = 288, .l = 852, .h = 348, .visible = true, .image = "onglet_impulsion_gris"},
     {.nom = "Label32", .genre = G::Etiq, .dans = "OndeSolitaire", .x = 240, .y = 648, .l = 2892, .h = 252, .visible = true, .legende = "amplitude : ", .texte = Gris64, .fond = Aucune, .police = calibri(10.2)},
-    {.nom = "Label34", .genre = G::Etiq, .dans = "OndeSolitaire", .x = 1920, .y = 48, .l = 1572, .h = 492, .visible = true, .legende = "Vibration soltaire", .texte = SysBouton, .fond = Aucune, .police = calibri(10.2), .align = Aligne::Droite},
+    {.nom = "Label34", .genre = G::Etiq, .dans = "OndeSolitaire", .x = 1920, .y = 48, .l = 1572, .h = 492, .visible = true, .legende = "Vibration solitaire", .texte = SysBouton, .fond = Aucune, .police = calibri(10.2), .align = Aligne::Droite},
     {.nom = "OndePeriodique", .genre = G::Boite, .dans = "", .x = 480, .y = 6144, .l = 3480, .h = 1908, .visible = true, .texte = SysTexte, .fond = Gris224},
     {.nom = "Picture13", .genre = G::Boite, .dans = "OndePeriodique", .x = 1848, .y = 0, .l = 1632, .h = 612, .visible = true, .texte = SysTexte, .fond = Marine},
     {.nom = "Image1", .genre = G::Img, .dans = "Picture13", .x = 840, .y = 288, .l = 852, .h = 348, .visible = true, .image = "onglet_impulsion_blanc"},

@@ -237,17 +237,32 @@ void PictureBox::PSet(float x, float y, const QColor& c) {
     if (drawWidth_ <= 1) {
         p.fillRect(QRectF(pt, QSizeF(dpr_, dpr_)), c);
     } else {
-        // A wide point is a round dot of the line width's diameter.
-        const double d = drawWidth_ * dpr_;
-        p.save();
-        p.setPen(Qt::NoPen);
-        p.setBrush(c);
-        p.drawEllipse(QRectF(pt.x() - d / 2, pt.y() - d / 2, d, d));
-        p.restore();
+        const QImage& d = point(c);
+        p.drawImage(QPointF(pt.x() - d.width() / 2, pt.y() - d.height() / 2), d);
     }
     currentX = x;
     currentY = y;
     update();
+}
+
+// A wide point is a round dot as many pixels across as the line is wide:
+// every pixel whose centre lies within the disc, so a 4-pixel dot is the
+// round 12-pixel dot, not the squarish one a small ellipse rasterises to.
+const QImage& PictureBox::point(const QColor& c) {
+    const int n = std::max(2, int(std::nearbyint(drawWidth_ * dpr_)));
+    if (point_.width() != n || pointCouleur_ != c) {
+        point_ = QImage(n, n, QImage::Format_ARGB32_Premultiplied);
+        point_.fill(Qt::transparent);
+        const double r = n / 2.0;
+        for (int j = 0; j < n; ++j)
+            for (int i = 0; i < n; ++i) {
+                const double dx = i + 0.5 - r, dy = j + 0.5 - r;
+                if (dx * dx + dy * dy <= r * r)
+                    point_.setPixelColor(i, j, c);
+            }
+        pointCouleur_ = c;
+    }
+    return point_;
 }
 
 void PictureBox::Print(double nombre) {

@@ -108,9 +108,12 @@ private:
         int marge;
     };
     const Tampon& tampon(double rayon);
+    const QImage& point(const QColor& c);
 
     QImage image_;
     std::vector<Tampon> tampons_;
+    QImage point_; ///< the last wide point's dot
+    QColor pointCouleur_;
     std::unique_ptr<QPainter> peintre_;
     QColor fond_{Qt::white};
     bool bordure_ = false;

@@ -245,7 +245,8 @@ private slots:
             QRect place;
         } places[] = {
             {"Shape1", "Accueil", {8, 8, 35, 34}},
-            {"Image2", "Accueil", {9, 9, 34, 33}},
+            // Inside its frame's one-pixel border, which shows on all four sides.
+            {"Image2", "Accueil", {9, 9, 33, 32}},
             {"Label7", "Accueil", {56, 8, 313, 33}},
             {"Image1", "Accueil", {568, 8, 30, 30}},
             {"Colonne", "Accueil", {0, 48, 608, 121}},
@@ -355,6 +356,15 @@ private slots:
         QCOMPARE(b->iconSize(), QSize(20, 20));
         QVERIFY(!b->icon().isNull());
         QCOMPARE(b->palette().color(QPalette::Button), QColor(224, 224, 224));
+        // Flat in its colour inside a plain bevel: left of the picture, every
+        // pixel between the bevels is the button's grey.
+        const QImage vu = b->grab().toImage();
+        QCOMPARE(QColor(vu.pixel(0, 0)), QColor(255, 255, 255));
+        QCOMPARE(QColor(vu.pixel(b->width() - 1, b->height() - 1)), QColor(64, 64, 64));
+        QCOMPARE(QColor(vu.pixel(b->width() - 2, b->height() / 2)), QColor(128, 128, 128));
+        for (int y = 2; y < b->height() - 2; ++y)
+            for (int x = 2; x < 8; ++x)
+                QCOMPARE(QColor(vu.pixel(x, y)), QColor(224, 224, 224));
         QCOMPARE(b->font().pixelSize(), 14);
         QCOMPARE(QFontInfo(b->font()).family(), QStringLiteral("Carlito"));
     }
@@ -372,6 +382,8 @@ private slots:
         // Shape1's grey border shows round the logo, which lies in front.
         QCOMPARE(couleur(8, 25), QColor(224, 224, 224));
         QCOMPARE(couleur(25, 8), QColor(224, 224, 224));
+        QCOMPARE(couleur(42, 25), QColor(224, 224, 224));
+        QCOMPARE(couleur(25, 41), QColor(224, 224, 224));
         QCOMPARE(couleur(25, 13), QColor(0, 0, 0));
         QCOMPARE(couleur(300, 50), QColor(255, 255, 255));
         QCOMPARE(couleur(233, 185), QColor(224, 224, 224));

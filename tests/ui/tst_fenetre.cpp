@@ -154,7 +154,7 @@ const Legende Legendes[] = {
         {"Label1", "Modèle microscopique"},
         {"Label31", "Vibration périodique"},
         {"Label33", "Animer le vibreur :"},
-        {"Label34", "Vibration soltaire"},
+        {"Label34", "Vibration solitaire"},
         {"Label11", "Vibration solitaire "},
         {"Label10", "Vibration périodique"},
         {"Label12", "Ouvrir cette fenêtre pour voir la vibration à l'origine de l'onde sonore"},
@@ -416,6 +416,13 @@ private slots:
         const QImage attendu = ::image(image, b->iconSize(), 1).toImage();
         QCOMPARE(vu.convertToFormat(QImage::Format_ARGB32),
                  attendu.convertToFormat(QImage::Format_ARGB32));
+        // Around it, the plain bevel: light above and left, dark below and right.
+        const QImage bouton = b->grab().toImage();
+        const int l = b->width(), h = b->height();
+        QCOMPARE(QColor(bouton.pixel(l / 2, 0)), QColor(255, 255, 255));
+        QCOMPARE(QColor(bouton.pixel(0, h / 2)), QColor(255, 255, 255));
+        QCOMPARE(QColor(bouton.pixel(l / 2, h - 1)), QColor(64, 64, 64));
+        QCOMPARE(QColor(bouton.pixel(l - 1, h / 2)), QColor(64, 64, 64));
     }
 
     void bulles() {

@@ -17,7 +17,9 @@ namespace {
 const QColor Noir(0, 0, 0), Blanc(255, 255, 255), Rouge(255, 0, 0);
 
 // Centimetres to the device pixel a primitive lands on.
-int px(double cm, qreal dpr = 1) { return int(std::nearbyint(cm * 1440 / 2.54 / 15 * dpr)); }
+int px(double cm, qreal dpr = 1) {
+    return int(std::nearbyint(cm * 1440 / 2.54 / 15 * dpr));
+}
 
 // The model view as the window has it: 943 x 121 pixels, centimetres, discs filled.
 struct Vue {
@@ -50,7 +52,9 @@ Module1 reseau(double elongation = 0) {
     return m;
 }
 
-QColor couleur(const QImage& img, int x, int y) { return QColor::fromRgb(img.pixel(x, y)); }
+QColor couleur(const QImage& img, int x, int y) {
+    return QColor::fromRgb(img.pixel(x, y));
+}
 
 QColor pixel(PictureBox& b, double xcm, double ycm) {
     const qreal r = b.ratio();
@@ -259,6 +263,40 @@ private slots:
         for (int x = 0; x < img.width(); x += 7)
             QCOMPARE(couleur(img, x, ligne(3)), grille);
         QCOMPARE(couleur(img, colonne(4.25), ligne(3.25)), Blanc);
+    }
+
+    // A point drawn 4 pixels wide is a round dot centred on its point: rows
+    // of 2, 4, 4, 2 pixels (8 pixels across at twice the density).
+    void pointLarge_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<QList<int>>("rangees");
+        QTest::newRow("1x") << qreal(1) << QList<int>{2, 4, 4, 2};
+        QTest::newRow("2x") << qreal(2) << QList<int>{4, 6, 8, 8, 8, 8, 6, 4};
+    }
+    void pointLarge() {
+        QFETCH(qreal, dpr);
+        QFETCH(QList<int>, rangees);
+        PictureBox b;
+        b.setRatio(dpr);
+        b.resize(40, 40);
+        b.setDrawWidth(4);
+        b.PSet(20, 20, Noir);
+        const QImage img = b.image();
+        const int n = int(rangees.size());
+        const int coin = int(20 * dpr) - n / 2;
+        for (int y = 0; y < img.height(); ++y) {
+            int noirs = 0, gauche = -1;
+            for (int x = 0; x < img.width(); ++x)
+                if (couleur(img, x, y) == Noir) {
+                    noirs += 1;
+                    gauche = gauche < 0 ? x : gauche;
+                }
+            const int k = y - coin;
+            const int attendus = k >= 0 && k < n ? rangees[k] : 0;
+            QCOMPARE(noirs, attendus);
+            if (attendus)
+                QCOMPARE(gauche, coin + (n - attendus) / 2); // centred in the row
+        }
     }
 };
 
