@@ -50,18 +50,24 @@ bool DossierSon::genere(double F, int32_t P) {
         return true;
     }
     if (!repli_.empty()) {
-        return false;
+        return false; // already said, when the move was made
     }
     bascule();
-    return GenereSon(F, P, repli_);
+    const bool ecrit = GenereSon(F, P, repli_);
+    // Said once, after the attempt, as it turned out: later refreshes go
+    // straight to the data folder.
+    journal_ << "vibralume : écriture impossible dans " << programme_.string();
+    if (ecrit) {
+        journal_ << " ; le son est écrit dans " << repli_.string();
+    } else {
+        journal_ << " ni dans " << repli_.string() << " ; le son reste muet";
+    }
+    journal_ << '\n' << std::flush;
+    return ecrit;
 }
 
 void DossierSon::bascule() {
     repli_ = dossierDonnees();
-    // Said once: later refreshes go straight to the data folder.
-    journal_ << "vibralume : écriture impossible dans " << programme_.string()
-             << " ; le son est écrit dans " << repli_.string() << '\n'
-             << std::flush;
     std::error_code ec;
     std::filesystem::create_directories(repli_, ec);
     RemplacementAtomique::nettoieRestes(repli_ / NomFichierSon);

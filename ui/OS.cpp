@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QPdfView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -114,9 +115,12 @@ void OS::closeEvent(QCloseEvent* e) {
 }
 
 void OS::EnonceModele_DblClick() {
-    // One reading window at a time: a second double click brings it back.
+    // One reading window for the whole run, built at the first reading: a
+    // double click brings it back, at the top of the page once it was closed.
     if (!visionneuse_)
         visionneuse_ = new VisionneuseEnonce(this);
+    else if (visionneuse_->isHidden())
+        visionneuse_->vue()->verticalScrollBar()->setValue(0);
     visionneuse_->setWindowState(visionneuse_->windowState() & ~Qt::WindowMinimized);
     visionneuse_->show();
     visionneuse_->raise();

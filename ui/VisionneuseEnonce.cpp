@@ -19,7 +19,6 @@ VisionneuseEnonce::VisionneuseEnonce(QWidget* parent)
     setObjectName(QStringLiteral("VisionneuseEnonce"));
     setWindowTitle(QStringLiteral("Enoncé du modèle microscopique"));
     setWindowIcon(iconeProgramme());
-    setAttribute(Qt::WA_DeleteOnClose);
     // Closing the main window ends the program, whether the statement is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
 

@@ -11,8 +11,8 @@ namespace vibralume {
 class VisionneuseEnonce : public QWidget {
     Q_OBJECT
 public:
-    /// A window of its own even with a parent; it deletes itself when closed
-    /// and never keeps the program running.
+    /// A window of its own even with a parent; closing it only hides it (one
+    /// viewer serves every reading), and it never keeps the program running.
     explicit VisionneuseEnonce(QWidget* parent = nullptr);
 
     /// The view of the page.

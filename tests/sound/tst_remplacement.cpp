@@ -95,6 +95,7 @@ private slots:
     void repli_data();
     void repli();
     void dossierEcrivableSansRepli();
+    void aucunDossierEcrivable();
     void dossierDonnees_data();
     void dossierDonnees();
     void dossierExecutable();
@@ -243,6 +244,7 @@ void TestRemplacement::repli() {
     const std::string texte = journal.str();
     QCOMPARE(std::count(texte.begin(), texte.end(), '\n'), 1);
     QVERIFY(texte.find(donnees.string()) != std::string::npos);
+    QVERIFY(texte.find("le son est écrit dans") != std::string::npos);
 
     // An invalid frequency is not a reason to move again nor to speak.
     QVERIFY(!dossier.genere(0.0, 6553));
@@ -262,6 +264,28 @@ void TestRemplacement::dossierEcrivableSansRepli() {
     QCOMPARE(litOctets(dossier.cheminTon()).size(), 534);
     QCOMPARE(journal.str(), std::string());
     QVERIFY(!QFile::exists(racine.filePath(QStringLiteral("donnees"))));
+}
+
+// Neither folder takes the file: the one line says so, and no tone exists.
+void TestRemplacement::aucunDossierEcrivable() {
+    QTemporaryDir racine;
+    QFile f(racine.filePath(QStringLiteral("fichier")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    Environnement xdg("XDG_DATA_HOME");
+    xdg.mets(racine.filePath(QStringLiteral("fichier/donnees")).toUtf8());
+    const auto programme = chemin(racine.filePath(QStringLiteral("fichier/bin")));
+    std::ostringstream journal;
+    DossierSon dossier(programme, journal);
+    QVERIFY(!dossier.genere(1800.0, 6553));
+    QVERIFY(!dossier.genere(2000.0, 6553));
+    const std::string texte = journal.str();
+    QCOMPARE(std::count(texte.begin(), texte.end(), '\n'), 1);
+    QVERIFY(texte.find(programme.string()) != std::string::npos);
+    QVERIFY(texte.find("fichier/donnees/vibralume") != std::string::npos);
+    QVERIFY2(texte.find("le son reste muet") != std::string::npos, texte.c_str());
+    QVERIFY2(texte.find("le son est écrit") == std::string::npos, texte.c_str());
+    QCOMPARE(QDir(racine.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList{QStringLiteral("fichier")});
 }
 
 void TestRemplacement::dossierDonnees_data() {
