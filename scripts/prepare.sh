@@ -29,5 +29,6 @@ if ((${#manquants[@]})); then
         "${manquants[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVIBRALUME_TESTS=ON -DVIBRALUME_BENCH=ON -DVIBRALUME_WERREUR=ON >/dev/null
 cmake --build build --parallel

@@ -1,7 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test twice: in the normal
+# build, then in a build instrumented with AddressSanitizer and
+# UndefinedBehaviorSanitizer, where any report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/prepare.sh
-cd build
-ctest --output-on-failure --timeout 300 "$@"
+(cd build && ctest --output-on-failure --timeout 300 "$@")
+
+cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVIBRALUME_TESTS=ON -DVIBRALUME_WERREUR=ON -DVIBRALUME_SANITISEURS=ON >/dev/null
+cmake --build build-san --parallel
+racine=$PWD
+export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1
+export LSAN_OPTIONS=suppressions=$racine/tests/sanitiseurs/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd build-san && ctest --output-on-failure --timeout 600 "$@")
