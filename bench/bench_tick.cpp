@@ -20,6 +20,7 @@ namespace {
 
 class SonMuet : public Son {
 public:
+    bool GenereSon(double, const int32_t&) override { return true; }
     void JoueSon() override {}
     void ArreteSon() override {}
 };

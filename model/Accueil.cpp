@@ -6,6 +6,14 @@
 
 namespace vibralume {
 
+namespace {
+
+/// Angular frequency of the band's wave, rad/s: 16 pi to seven decimals, so
+/// that the pattern goes through a whole cycle every 12.5 frames of 10 ms.
+constexpr double PulsationAccueil = 50.2654824;
+
+} // namespace
+
 void ChargeAccueil(Module1& m) {
     m.NbOnde = DeuxPi / 75;
 }
@@ -20,7 +28,7 @@ std::vector<double> ColonnesAccueil(Module1& m) {
     std::vector<double> colonnes;
     double x = 0;
     do {
-        const double phi = m.TempsMs * 50.2654824 / 1000 - m.NbOnde * x;
+        const double phi = m.TempsMs * PulsationAccueil / 1000 - m.NbOnde * x;
         x = x + 2.2 + 2 * std::cos(phi);
         colonnes.push_back(x);
         // Columns are at least 0.2 apart, so the band ends; written as

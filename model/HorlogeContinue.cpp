@@ -1,16 +1,14 @@
 #include "model/HorlogeContinue.h"
 
-namespace vibralume {
+#include "model/Constantes.h"
 
-namespace {
-constexpr double Journee = 86400;
-} // namespace
+namespace vibralume {
 
 double HorlogeContinue::secondes() {
     const double brute = source_.secondes();
     // Half a day tells midnight from a small step back of the system clock.
-    if (dejaLue_ && brute < precedente_ - Journee / 2) {
-        decalage_ += Journee;
+    if (dejaLue_ && brute < precedente_ - SecondesParJour / 2) {
+        decalage_ += SecondesParJour;
     }
     precedente_ = brute;
     dejaLue_ = true;

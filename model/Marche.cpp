@@ -20,8 +20,8 @@ void PasAPas(Module1& m) {
     int64_t t = static_cast<int64_t>(m.TempsMs) + 25;
     if (t > std::numeric_limits<int32_t>::max()) {
         // Same remedy as the tick's after some 24 days: a whole day back.
-        t -= 86'400'000;
-        m.DebutSoliton -= 86'400;
+        t -= MillisecondesParJour;
+        m.DebutSoliton -= SecondesParJour;
     }
     m.TempsMs = static_cast<int32_t>(t);
     m.TempsPause = m.TempsMs / 1000.0;

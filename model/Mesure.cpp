@@ -21,6 +21,29 @@ double PressionCapteur(const Module1& m, float x) {
     return (m.Elongation[*a + 1] - m.Elongation[*a]) * 2 + 3;
 }
 
+SegmentTrace SegmentCapteur(Module1& m, int16_t n, float xCapteur) {
+    const double D = m.DureeBalayage;
+    const double s = PositionBalayage(m.TempsMs, D);
+    // A vibrator standing still (no frequency yet) keeps the trace on the
+    // middle line, whatever displacements remain in the slices.
+    const double y = m.Freq == 0 ? NiveauRepos : PressionCapteur(m, xCapteur);
+    SegmentTrace segment;
+    segment.capteur = n;
+    if (s < m.TempsPrec) {
+        // Only the first sensor to notice the new sweep restarts it; the
+        // other one then draws from its old level at the new abscissa.
+        segment.recommence = true;
+        m.PressionPrec[n] = y;
+        m.TempsPrec = s;
+    }
+    segment.x1 = m.TempsPrec * 10 / D;
+    segment.y1 = m.PressionPrec[n];
+    segment.x2 = s * 10 / D;
+    segment.y2 = y;
+    m.PressionPrec[n] = y;
+    return segment;
+}
+
 int16_t TrancheColoreeApresClic(int16_t actuelle, int bouton, float x) {
     int16_t tranche = actuelle;
     if (bouton == BoutonGauche) {

@@ -15,6 +15,22 @@ double PositionBalayage(double tempsMs, double dureeBalayage);
 /// 4 outside the medium, below 3 in a compression.
 double PressionCapteur(const Module1& m, float x);
 
+/// Level of the oscilloscope's middle line: the pressure at rest.
+inline constexpr double NiveauRepos = 3;
+
+/// One segment of a sensor's trace, in oscilloscope divisions, as a tick adds it.
+struct SegmentTrace {
+    int16_t capteur = 0;     ///< 1 or 2: whose trace, and so its colour
+    bool recommence = false; ///< the sweep started again: wipe the screen and redraw the grid first
+    double x1 = 0, y1 = 0;   ///< from the previous sample
+    double x2 = 0, y2 = 0;   ///< to the level read now
+};
+
+/// Sensor n's next segment (n = 1 or 2), to the level read now at abscissa
+/// xCapteur (cm); keeps in `PressionPrec` and `TempsPrec` where the next one
+/// starts. The first sensor to see the sweep start again restarts it.
+SegmentTrace SegmentCapteur(Module1& m, int16_t n, float xCapteur);
+
 /// Mouse buttons as the model view reports them.
 inline constexpr int BoutonGauche = 1;
 inline constexpr int BoutonDroit = 2;

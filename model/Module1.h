@@ -3,6 +3,8 @@
 // application and handed by reference to the windows, the views and the
 // sound; nothing here is hidden in globals.
 
+#include "model/Constantes.h"
+
 #include <array>
 #include <cstdint>
 
@@ -12,8 +14,6 @@ namespace vibralume {
 inline constexpr int NbTranches = 50;
 /// Rows of particles per slice (row 0 exists but is never used).
 inline constexpr int NbRangees = 10;
-/// 2 pi as the program uses it everywhere (eight digits, on purpose).
-inline constexpr double DeuxPi = 6.2831853;
 
 struct Module1 {
     // Parameters, derived from the controls by the display refresh.

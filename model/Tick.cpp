@@ -10,8 +10,6 @@ namespace vibralume {
 
 namespace {
 
-constexpr double Journee = 86400;
-
 /// Pulse sharpness for each width class.
 double RaideurSoliton(int16_t type) {
     switch (type) {
@@ -37,7 +35,7 @@ void AvanceTempsHorloge(Module1& m, Horloge& horloge) {
         if (!std::isfinite(ecart)) {
             return;
         }
-        const double decalage = std::floor(ecart / Journee) * Journee;
+        const double decalage = std::floor(ecart / SecondesParJour) * SecondesParJour;
         m.TempsDepart += decalage;
         m.DebutSoliton -= decalage;
         ms = EnInt32((maintenant - m.TempsDepart) * 1000);
@@ -87,6 +85,10 @@ double AbscisseVibreur(const Module1& m, bool progressive) {
         return m.PosRepos[1] + 1.5 + m.Elongation[1];
     }
     return m.Elongation[1] / 10 + m.PosRepos[1] + 1.5;
+}
+
+Plaque PlaqueVibreur(const Module1& m) {
+    return {m.PosRepos[1] + 1.48 + m.Elongation[1], m.PosRepos[1] + 1.51 + m.Elongation[1]};
 }
 
 double CalculeTranches(Module1& m, const EntreesTick& e, Aleatoire& alea) {

@@ -40,4 +40,12 @@ void PlaceParticules(Module1& m, int i, bool gaz, Aleatoire& alea);
 /// a tenth of it in a standing one.
 double AbscisseVibreur(const Module1& m, bool progressive);
 
+/// Left and right edges (cm) of the vibrator's plate in the model view of a
+/// progressive wave: 0.03 cm wide, 0.14 cm left of slice 1's particles at rest.
+struct Plaque {
+    double gauche = 0;
+    double droite = 0;
+};
+Plaque PlaqueVibreur(const Module1& m);
+
 } // namespace vibralume

@@ -4,7 +4,6 @@
 #include "sound/RemplacementAtomique.h"
 
 #include <cstdlib>
-#include <iostream>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -73,11 +72,6 @@ void DossierSon::bascule() {
     RemplacementAtomique::nettoieRestes(repli_ / NomFichierSon);
 }
 
-DossierSon& DossierSon::programme() {
-    static DossierSon instance(dossierExecutable(), std::cerr);
-    return instance;
-}
-
 std::filesystem::path DossierSon::dossierExecutable() {
     std::error_code ec;
     const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -85,6 +79,10 @@ std::filesystem::path DossierSon::dossierExecutable() {
         return std::filesystem::current_path(ec);
     }
     return executable.parent_path();
+}
+
+std::filesystem::path DossierSon::cheminSilence() {
+    return dossierExecutable() / "silence.wav";
 }
 
 std::filesystem::path DossierSon::dossierDonnees() {

@@ -26,13 +26,13 @@ public:
     /// F is invalid or no folder could take the file.
     bool genere(double F, int32_t P);
 
-    /// The running program's instance: its executable's folder, standard error.
-    static DossierSon& programme();
     /// The folder of the running executable.
     static std::filesystem::path dossierExecutable();
     /// $XDG_DATA_HOME/vibralume, or ~/.local/share/vibralume when that is unset
     /// or not absolute.
     static std::filesystem::path dossierDonnees();
+    /// silence.wav, supplied next to the program.
+    static std::filesystem::path cheminSilence();
 
 private:
     void bascule();

@@ -1,6 +1,6 @@
 #include "sound/Generateur.h"
 
-#include "sound/DossierSon.h"
+#include "model/Constantes.h"
 #include "sound/RemplacementAtomique.h"
 
 #include <array>
@@ -11,7 +11,6 @@ namespace vibralume {
 
 namespace {
 
-constexpr double DeuxPi = 6.2831853;
 constexpr double FrequenceMax = 882000.0;
 // The RIFF size field, 36 + 2 N, must fit in 32 unsigned bits.
 constexpr double EchantillonsMax = (4294967295.0 - 36.0) / 2.0;
@@ -115,18 +114,6 @@ bool GenereSon(double F, const int32_t& P, const std::filesystem::path& dossier)
     }
     EcritTon(F, P, fichier);
     return fichier.valide();
-}
-
-void GenereSon(double F, const int32_t& P) {
-    DossierSon::programme().genere(F, P);
-}
-
-std::filesystem::path CheminSon() {
-    return DossierSon::programme().cheminTon();
-}
-
-std::filesystem::path CheminSilence() {
-    return DossierSon::dossierExecutable() / "silence.wav";
 }
 
 } // namespace vibralume

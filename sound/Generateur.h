@@ -31,14 +31,4 @@ void EcritTon(double F, int32_t P, SortieOctets& sortie);
 /// and leaves the old file as it was when F is invalid or writing fails.
 bool GenereSon(double F, const int32_t& P, const std::filesystem::path& dossier);
 
-/// Writes test.wav into the program's folder, or, once that has failed, into
-/// the user's data folder (see DossierSon).
-void GenereSon(double F, const int32_t& P);
-
-/// The tone file GenereSon writes and JoueSon plays.
-std::filesystem::path CheminSon();
-
-/// silence.wav, supplied next to the program.
-std::filesystem::path CheminSilence();
-
 } // namespace vibralume

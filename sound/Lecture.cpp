@@ -49,8 +49,6 @@ QAudioFormat formatTon() {
 
 } // namespace
 
-Lecture::Lecture(QObject* parent) : Lecture([] { return CheminSon(); }, std::cerr, parent) {}
-
 Lecture::Lecture(std::function<std::filesystem::path()> source, std::ostream& journal,
                  QObject* parent)
     : QObject(parent), source_(std::move(source)), journal_(journal) {

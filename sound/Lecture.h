@@ -30,8 +30,6 @@ namespace vibralume {
 class Lecture : public QObject {
     Q_OBJECT
 public:
-    /// Plays CheminSon(); the notice goes to standard error.
-    explicit Lecture(QObject* parent = nullptr);
     /// Plays the file `source()` names at each JoueSon; the notice goes to `journal`.
     Lecture(std::function<std::filesystem::path()> source, std::ostream& journal,
             QObject* parent = nullptr);

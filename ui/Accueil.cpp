@@ -4,6 +4,8 @@
 #include "model/Accueil.h"
 #include "ui/Construction.h"
 #include "ui/MiseEnPageAccueil.h"
+#include "ui/Resolveur.h"
+#include "views/Forme.h"
 #include "views/ImageControle.h"
 #include "views/PictureBox.h"
 #include "views/Twips.h"
@@ -35,17 +37,18 @@ Accueil::Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* pare
     setCursor(Qt::ArrowCursor);
 
     controles_ = construitControles(this, MiseEnPageAccueil());
-    Colonne_ = controle<PictureBox>(QStringLiteral("Colonne"));
+    const Resolveur r(controles_, "Accueil");
+    Colonne_ = r.trouve<PictureBox>("Colonne");
     // The logo lies inside its frame: rounded to whole pixels on its own, it
     // would cover the frame's right and bottom edges.
-    QWidget* logo = controle(QStringLiteral("Image2"));
+    auto* logo = r.trouve<ImageControle>("Image2");
     logo->setGeometry(logo->geometry() &
-                      controle(QStringLiteral("Shape1"))->geometry().adjusted(1, 1, -1, -1));
+                      r.trouve<Forme>("Shape1")->geometry().adjusted(1, 1, -1, -1));
     Colonne_->setEchelleUtilisateur(LargeurColonne / UnitesColonneX,
                                     HauteurColonne / UnitesColonneY);
-    connect(controle<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+    connect(r.trouve<QPushButton>("Command1"), &QPushButton::clicked, this,
             &Accueil::Command1_Click);
-    connect(controle<ImageControle>(QStringLiteral("Image1")), &ImageControle::clicked, this,
+    connect(r.trouve<ImageControle>("Image1"), &ImageControle::clicked, this,
             &Accueil::Image1_Click);
 
     timer1_.setObjectName(QStringLiteral("Timer1"));

@@ -7,6 +7,8 @@
 #include "model/Marche.h"
 #include "model/Tick.h"
 #include "ui/OS.h"
+#include "ui/PanneauMesures.h"
+#include "views/ConteneurEnonce.h"
 #include "views/Dessins.h"
 #include "views/Etiquette.h"
 #include "views/ImageControle.h"
@@ -20,20 +22,21 @@
 namespace vibralume {
 
 void OS::relieControles() {
-    clic("Command1", &OS::Command1_Click);
-    clic("Command2", &OS::Command2_Click);
-    clic("Command3", &OS::Command3_Click);
-    clic("SolitonCourt", [this] { Soliton_Click(1); });
-    clic("SolitonMoyen", [this] { Soliton_Click(2); });
-    clic("SolitonLong", [this] { Soliton_Click(3); });
-    clic("Label11", &OS::Label11_Click);
-    clic("Label31", &OS::Label31_Click);
-    clic("Command4", &OS::Command4_Click);
-    clic("Image5", &OS::Command4_Click);
-    clic("Command5", &OS::Command5_Click);
-    clic("Image6", &OS::Command5_Click);
-    clic("Label15", &OS::AfficheModeleMicro);
-    clic("Picture3", &OS::AfficheModeleMicro);
+    connect(c_.Command1, &ImageControle::clicked, this, &OS::Command1_Click);
+    connect(c_.Command2, &ImageControle::clicked, this, &OS::Command2_Click);
+    connect(c_.Command3, &ImageControle::clicked, this, &OS::Command3_Click);
+    connect(c_.SolitonCourt, &QPushButton::clicked, this, [this] { Soliton_Click(1); });
+    connect(c_.SolitonMoyen, &QPushButton::clicked, this, [this] { Soliton_Click(2); });
+    connect(c_.SolitonLong, &QPushButton::clicked, this, [this] { Soliton_Click(3); });
+    connect(c_.Label11, &Etiquette::clicked, this, &OS::Label11_Click);
+    connect(c_.Label31, &Etiquette::clicked, this, &OS::Label31_Click);
+    connect(c_.Command4, &PictureBox::clicked, this, &OS::Command4_Click);
+    connect(c_.Image5, &ImageControle::clicked, this, &OS::Command4_Click);
+    connect(c_.Command5, &PictureBox::clicked, this, &OS::Command5_Click);
+    connect(c_.Image6, &ImageControle::clicked, this, &OS::Command5_Click);
+    connect(c_.Label15, &Etiquette::clicked, this, &OS::AfficheModeleMicro);
+    connect(c_.Picture3, &PictureBox::clicked, this, &OS::AfficheModeleMicro);
+    connect(c_.EnonceModele, &ConteneurEnonce::doubleClicked, this, &OS::EnonceModele_DblClick);
 
     // An option's click handler runs when it becomes selected.
     auto choisi = [this](QRadioButton* o, void (OS::*handler)()) {
@@ -42,51 +45,50 @@ void OS::relieControles() {
                 (this->*handler)();
         });
     };
-    choisi(OndeProgressive_, &OS::OndeProgressive_Click);
-    choisi(OndeStationnaire_, &OS::OndeStationnaire_Click);
-    choisi(OndeStationnaire2_, &OS::OndeStationnaire2_Click);
+    choisi(c_.OndeProgressive, &OS::OndeProgressive_Click);
+    choisi(c_.OndeStationnaire, &OS::OndeStationnaire_Click);
+    choisi(c_.OndeStationnaire2, &OS::OndeStationnaire2_Click);
 
-    connect(frequence_, &QScrollBar::valueChanged, this, &OS::frequence_Change);
-    for (QScrollBar* s : {v_, Amplitude_, AmplitudeSoliton_})
+    connect(c_.frequence, &QScrollBar::valueChanged, this, &OS::frequence_Change);
+    for (QScrollBar* s : {c_.v, c_.Amplitude, c_.AmplitudeSoliton})
         connect(s, &QScrollBar::valueChanged, this, &OS::MajAffichage);
-    relieMesures();
 }
 
 void OS::Timer1_Timer() {
     if (timer1_.isActive())
         AvanceTempsHorloge(m_, horloge_);
     EntreesTick e;
-    e.progressive = OndeProgressive_->isChecked();
-    e.periodique = visible("OndePeriodique");
-    e.amortissement = Amortissement_->isChecked();
-    e.gaz = Gaz_->isChecked();
-    e.modeleVisible = visible("ModeleMicro");
+    e.progressive = c_.OndeProgressive->isChecked();
+    e.periodique = !c_.OndePeriodique->isHidden();
+    e.amortissement = c_.Amortissement->isChecked();
+    e.gaz = c_.Gaz->isChecked();
+    e.modeleVisible = !c_.ModeleMicro->isHidden();
     const double xVibreur = CalculeTranches(m_, e, alea_);
     if (e.modeleVisible) {
         if (e.progressive)
-            DessineModeleProgressif(*ModeleMicro_, m_);
+            DessineModeleProgressif(*c_.ModeleMicro, m_);
         else
-            DessineModeleStationnaire(*ModeleMicro_, *VibreurOS_, m_);
+            DessineModeleStationnaire(*c_.ModeleMicro, *c_.VibreurOS, m_, xVibreur);
     }
-    if (visible("Vibreur")) {
-        Vibreur_->Cls();
+    if (!c_.Vibreur->isHidden()) {
+        c_.Vibreur->Cls();
         DessineVibreur(xVibreur);
     }
-    Capteurs();
+    mesures_->Capteurs();
 }
 
 void OS::Command1_Click() {
     timer1_.stop();
     Pause(m_);
-    montre("Command1", false);
-    montre("Command2", true);
+    c_.Command1->hide();
+    c_.Command2->show();
 }
 
 void OS::Command2_Click() {
     Reprise(m_, horloge_);
     timer1_.start();
-    montre("Command2", false);
-    montre("Command1", true);
+    c_.Command2->hide();
+    c_.Command1->show();
 }
 
 void OS::Command3_Click() {
@@ -104,88 +106,88 @@ void OS::Soliton_Click(int16_t type) {
 
 void OS::Label11_Click() {
     Command5_Click();
-    montre("OndePeriodique", false);
-    montre("OndeSolitaire", true);
-    OndeStationnaire_->setEnabled(false);
-    OndeStationnaire2_->setEnabled(false);
-    OndeProgressive_->setChecked(true);
+    c_.OndePeriodique->hide();
+    c_.OndeSolitaire->show();
+    c_.OndeStationnaire->setEnabled(false);
+    c_.OndeStationnaire2->setEnabled(false);
+    c_.OndeProgressive->setChecked(true);
     MajAffichage();
-    controle("Command4")->setCursor(Qt::ForbiddenCursor);
+    c_.Command4->setCursor(Qt::ForbiddenCursor);
 }
 
 void OS::Label31_Click() {
-    montre("OndePeriodique", true);
-    montre("OndeSolitaire", false);
-    OndeStationnaire_->setEnabled(true);
-    OndeStationnaire2_->setEnabled(true);
+    c_.OndePeriodique->show();
+    c_.OndeSolitaire->hide();
+    c_.OndeStationnaire->setEnabled(true);
+    c_.OndeStationnaire2->setEnabled(true);
     MajAffichage();
-    controle("Command4")->setCursor(curseurMain());
+    c_.Command4->setCursor(curseurMain());
 }
 
 void OS::OndeProgressive_Click() {
-    Amplitude_->setMaximum(20);
+    c_.Amplitude->setMaximum(20);
     MajAffichage();
-    montre("VibreurOS", false);
-    montre("BordOuvert", false);
-    montre("BordFerme", false);
+    c_.VibreurOS->hide();
+    c_.BordOuvert->hide();
+    c_.BordFerme->hide();
 }
 
 void OS::OndeStationnaire_Click() {
-    Amplitude_->setMaximum(50);
+    c_.Amplitude->setMaximum(50);
     MajAffichage();
-    montre("BordOuvert", true);
-    montre("BordFerme", false);
-    montre("VibreurOS", true);
+    c_.BordOuvert->show();
+    c_.BordFerme->hide();
+    c_.VibreurOS->show();
     AnnuleElongations(m_);
 }
 
 void OS::OndeStationnaire2_Click() {
-    montre("BordOuvert", false);
-    montre("BordFerme", true);
-    Amplitude_->setMaximum(50);
+    c_.BordOuvert->hide();
+    c_.BordFerme->show();
+    c_.Amplitude->setMaximum(50);
     MajAffichage();
-    montre("VibreurOS", true);
+    c_.VibreurOS->show();
     AnnuleElongations(m_);
 }
 
 void OS::Command4_Click() {
-    if (visible("OndeSolitaire"))
+    if (!c_.OndeSolitaire->isHidden())
         return;
     m_.SonActif = true;
     son_.JoueSon();
-    montre("Command4", false);
-    montre("Command5", true);
+    c_.Command4->hide();
+    c_.Command5->show();
 }
 
 void OS::Command5_Click() {
     m_.SonActif = false;
     son_.ArreteSon();
-    montre("Command4", true);
-    montre("Command5", false);
+    c_.Command4->show();
+    c_.Command5->hide();
 }
 
 void OS::frequence_Change() {
-    static_cast<QLabel*>(controle("Label2"))
-        ->setText(QString::fromStdString(LegendeFrequenceDefilee(int16_t(frequence_->value()))));
+    c_.Label2->setText(
+        QString::fromStdString(LegendeFrequenceDefilee(int16_t(c_.frequence->value()))));
     MajAffichage();
 }
 
 void OS::AfficheModeleMicro() {
-    montre("ModeleMicro", true);
-    montre("Command3", true);
+    c_.ModeleMicro->show();
+    c_.Command3->show();
     const bool enMarche = timer1_.isActive();
-    montre("Command2", !enMarche);
-    montre("Command1", enMarche);
-    montre("Label13", true);
-    montre("Label14", true);
-    montre("Picture4", false);
-    montre("Picture2", true);
-    if (!OndeProgressive_->isChecked())
-        montre("VibreurOS", true);
-    if (OndeStationnaire_->isChecked())
-        montre("BordOuvert", true);
-    if (OndeStationnaire2_->isChecked())
-        montre("BordFerme", true);
+    c_.Command2->setVisible(!enMarche);
+    c_.Command1->setVisible(enMarche);
+    c_.Label13->show();
+    c_.Label14->show();
+    c_.Picture4->hide();
+    c_.Picture2->show();
+    if (!c_.OndeProgressive->isChecked())
+        c_.VibreurOS->show();
+    if (c_.OndeStationnaire->isChecked())
+        c_.BordOuvert->show();
+    if (c_.OndeStationnaire2->isChecked())
+        c_.BordFerme->show();
 }
 
 } // namespace vibralume

@@ -6,6 +6,7 @@
 #include "views/Etiquette.h"
 #include "views/Forme.h"
 #include "views/ImageControle.h"
+#include "views/Oscilloscope.h"
 #include "views/PictureBox.h"
 #include "views/Trait.h"
 #include "views/Twips.h"
@@ -100,7 +101,7 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
         if (d.echelle == Echelle::Centimetres)
             b->setEchelleCentimetres();
         else if (d.echelle == Echelle::Oscillo)
-            b->setEchelleUtilisateur(567.2, 578.0);
+            b->setEchelleUtilisateur(TwipsParDivisionX, TwipsParDivisionY);
         if (d.police.famille)
             b->setFont(resoudPolice(d.police));
         return b;
@@ -211,17 +212,6 @@ void pointeur(QWidget* w, const DefControle& d) {
 }
 
 } // namespace
-
-void surClic(QWidget* controle, QObject* contexte, std::function<void()> action) {
-    if (auto* e = qobject_cast<Etiquette*>(controle))
-        QObject::connect(e, &Etiquette::clicked, contexte, action);
-    else if (auto* i = qobject_cast<ImageControle*>(controle))
-        QObject::connect(i, &ImageControle::clicked, contexte, action);
-    else if (auto* p = qobject_cast<PictureBox*>(controle))
-        QObject::connect(p, &PictureBox::clicked, contexte, action);
-    else if (auto* b = qobject_cast<QAbstractButton*>(controle))
-        QObject::connect(b, &QAbstractButton::clicked, contexte, action);
-}
 
 void centreSurEcran(QWidget* fenetre) {
     if (const QScreen* ecran = fenetre->screen()) {

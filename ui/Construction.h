@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 namespace vibralume {
@@ -22,10 +21,6 @@ QFont resoudPolice(const DefPolice& p);
 /// row, and returns them by name.
 QHash<QString, QWidget*> construitControles(QWidget* fenetre,
                                             const std::vector<DefControle>& table);
-
-/// Runs `action` when the control is clicked, whatever its kind; nothing for
-/// a control that has no click.
-void surClic(QWidget* controle, QObject* contexte, std::function<void()> action);
 
 /// Centres a window on its screen's available area.
 void centreSurEcran(QWidget* fenetre);

@@ -3,12 +3,11 @@
 
 #include "model/Legendes.h"
 #include "model/Parametres.h"
-#include "sound/Generateur.h"
 #include "ui/OS.h"
+#include "views/Etiquette.h"
 #include "views/PictureBox.h"
 #include "views/Trait.h"
 
-#include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -16,8 +15,8 @@ namespace vibralume {
 
 namespace {
 
-void legende(QWidget* w, const std::string& texte) {
-    static_cast<QLabel*>(w)->setText(QString::fromStdString(texte));
+void legende(Etiquette* e, const std::string& texte) {
+    e->setText(QString::fromStdString(texte));
 }
 
 Bord bordChoisi(const QRadioButton* progressive, const QRadioButton* ouvert) {
@@ -29,37 +28,39 @@ Bord bordChoisi(const QRadioButton* progressive, const QRadioButton* ouvert) {
 } // namespace
 
 void OS::MajAffichage() {
-    ModeleMicro_->Cls();
+    c_.ModeleMicro->Cls();
     m_.DureeBalayage = DureeBalayagePour(m_.BaseTemps);
-    m_.Freq = FreqPour(int16_t(frequence_->value()));
-    m_.Celerite = CeleritePour(int16_t(v_->value()));
-    Vib0_->setX(AbscisseVib0, AbscisseVib0);
+    m_.Freq = FreqPour(int16_t(c_.frequence->value()));
+    m_.Celerite = CeleritePour(int16_t(c_.v->value()));
+    c_.Vib0->setX(AbscisseVib0, AbscisseVib0);
 
-    const Bord bord = bordChoisi(OndeProgressive_, OndeStationnaire_);
+    const Bord bord = bordChoisi(c_.OndeProgressive, c_.OndeStationnaire);
     const Marqueurs marques =
-        MajAmplitudes(m_, visible("OndeSolitaire"), bord, int16_t(Amplitude_->value()),
-                      int16_t(AmplitudeSoliton_->value()));
-    Vib_AmplG_->setX(marques.gauche, marques.gauche);
-    Vib_AmplD_->setX(marques.droite, marques.droite);
+        MajAmplitudes(m_, !c_.OndeSolitaire->isHidden(), bord, int16_t(c_.Amplitude->value()),
+                      int16_t(c_.AmplitudeSoliton->value()));
+    c_.Vib_AmplG->setX(marques.gauche, marques.gauche);
+    c_.Vib_AmplD->setX(marques.droite, marques.droite);
 
-    legende(controle("Label2"), LegendeLabel2(int16_t(frequence_->value())));
-    legende(controle("Label23"), LegendeLabel23(m_.Celerite));
+    legende(c_.Label2, LegendeLabel2(int16_t(c_.frequence->value())));
+    legende(c_.Label23, LegendeLabel23(m_.Celerite));
     // A maximum below the value brings the value down, and that change runs
     // this refresh again before the rest of this one.
-    Amplitude_->setMaximum(AmplitudeMax(m_.Celerite, m_.Freq));
-    legende(controle("Label32"), LegendeLabel32(m_.AmplSoliton));
-    legende(controle("label3"), LegendeLabel3(m_.AmplVib));
+    c_.Amplitude->setMaximum(AmplitudeMax(m_.Celerite, m_.Freq));
+    legende(c_.Label32, LegendeLabel32(m_.AmplSoliton));
+    legende(c_.label3, LegendeLabel3(m_.AmplVib));
     m_.NbOnde = NbOndePour(m_.Freq, m_.Celerite);
     m_.Resonance = ResonancePour(bord, m_.Freq, m_.Celerite);
 
+    // A tone that could not be written has been reported by the sound; the
+    // player then keeps to whatever file it has, or stays silent.
     const Ton ton = TonPour(m_.Freq, m_.AmplVib, m_.Resonance);
-    GenereSon(ton.F, ton.P);
+    son_.GenereSon(ton.F, ton.P);
     if (m_.SonActif)
         son_.JoueSon();
 
-    legende(controle("lambda"), LegendeLambda(m_.Celerite, m_.Freq));
-    legende(controle("vit"), LegendeVit(m_.Celerite));
-    legende(controle("f"), LegendeF(m_.Freq));
+    legende(c_.lambda, LegendeLambda(m_.Celerite, m_.Freq));
+    legende(c_.vit, LegendeVit(m_.Celerite));
+    legende(c_.f, LegendeF(m_.Freq));
 }
 
 } // namespace vibralume

@@ -2,13 +2,15 @@
 #include "model/HorlogeContinue.h"
 #include "model/HorlogeSysteme.h"
 #include "model/Module1.h"
+#include "sound/DossierSon.h"
+#include "sound/SonLecture.h"
 #include "ui/Accueil.h"
 #include "ui/Application.h"
 #include "ui/OS.h"
-#include "ui/SonLecture.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <iostream>
 #include <memory>
 
 using namespace vibralume;
@@ -21,7 +23,10 @@ int main(int argc, char* argv[]) {
     HorlogeSysteme horlogeSysteme;
     HorlogeContinue horloge(horlogeSysteme);
     AleatoireStandard alea;
-    SonLecture son;
+    // The tone file lives next to the program, or in the user's data folder
+    // where the program's own folder may not be written.
+    DossierSon dossier(DossierSon::dossierExecutable(), std::cerr);
+    SonLecture son(dossier, std::cerr);
     std::unique_ptr<OS> fenetre;
 
     // The home page deletes itself when its start button has opened the main

@@ -19,9 +19,10 @@ inline const QColor CouleurCapteur2{237, 127, 28};
 
 /// Model view of a progressive wave or pulse: the plate, then 500 particles.
 void DessineModeleProgressif(PictureBox& modele, const Module1& m);
-/// Model view of a standing wave: the plate in its own strip, and only the
-/// slices that stand between 0 and 20 cm.
-void DessineModeleStationnaire(PictureBox& modele, PictureBox& vibreurOS, const Module1& m);
+/// Model view of a standing wave: the plate in its own strip at xVibreur (cm),
+/// and only the slices that stand between 0 and 20 cm.
+void DessineModeleStationnaire(PictureBox& modele, PictureBox& vibreurOS, const Module1& m,
+                               double xVibreur);
 /// The 25 cm ruler, millimetre ticks and numbered centimetres.
 void DessineRegle(PictureBox& regle);
 /// The red vibrator rod at abscissa x (cm).

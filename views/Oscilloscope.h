@@ -1,18 +1,20 @@
 #pragma once
-// The oscilloscope's traces: one segment per visible sensor and tick, the
-// screen wiped at the start of every sweep.
+// The oscilloscope screen: its scale, and the sensors' traces drawn segment
+// by segment as the model hands them over.
 
-#include "model/Module1.h"
-
-#include <cstdint>
+#include "model/Mesure.h"
 
 namespace vibralume {
 
 class PictureBox;
 
-/// Adds sensor n's segment (n = 1 or 2) from the previous sample to the level
-/// read now at abscissa xCapteur (cm); wipes the screen and redraws the grid
-/// when the sweep has started again.
-void TraceCapteur(PictureBox& oscillo, Module1& m, int16_t n, float xCapteur);
+/// One division of the oscilloscope screen, in twips across and down.
+inline constexpr double TwipsParDivisionX = 567.2;
+inline constexpr double TwipsParDivisionY = 578.0;
+
+/// Draws one segment of a sensor's trace, 3 pixels wide in the sensor's
+/// colour, after wiping the screen and redrawing the grid when the sweep has
+/// started again.
+void TraceSegment(PictureBox& oscillo, const SegmentTrace& segment);
 
 } // namespace vibralume

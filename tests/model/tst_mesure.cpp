@@ -70,6 +70,85 @@ private slots:
         QVERIFY(std::fabs(PositionBalayage(tempsMs, duree) - attendu) < 1e-9);
     }
 
+    // The oscilloscope's bookkeeping over a sweep's end, with the sensors
+    // that are on taking their samples in turn, as the tick does: the first
+    // to see the new sweep restarts it, the other draws a stroke at the left.
+    void segmentsAuRecommencement_data() {
+        QTest::addColumn<QList<int>>("capteurs");
+        QTest::addColumn<QList<bool>>("recommence");
+        QTest::newRow("both sensors") << QList<int>{1, 2} << QList<bool>{true, false};
+        QTest::newRow("sensor 2 alone") << QList<int>{2} << QList<bool>{true};
+    }
+    void segmentsAuRecommencement() {
+        QFETCH(QList<int>, capteurs);
+        QFETCH(QList<bool>, recommence);
+        Module1 m;
+        Demarrage(m); // 2 s sweeps
+        m.Freq = 1.8;
+        for (int i = 1; i <= NbTranches; ++i)
+            m.Elongation[i] = i * i / 1000.0;
+        m.PressionPrec = {0, 2.5, 3.5};
+        m.TempsPrec = 1.9;
+        m.TempsMs = 2050; // 0.05 s into the next sweep
+        for (qsizetype k = 0; k < capteurs.size(); ++k) {
+            const auto n = int16_t(capteurs[k]);
+            const double ancien = m.PressionPrec[std::size_t(n)];
+            const SegmentTrace s = SegmentCapteur(m, n, 2.5f); // slices 2 and 3: 3.01
+            QCOMPARE(s.capteur, n);
+            QCOMPARE(s.recommence, recommence[k]);
+            QCOMPARE(s.x2, 0.25);
+            QCOMPARE(s.y2, 3.01);
+            if (s.recommence) {
+                QCOMPARE(s.x1, 0.25); // from the new sweep's start, at the level read
+                QCOMPARE(s.y1, 3.01);
+            } else {
+                QCOMPARE(s.x1, 0.25); // a stroke from the old level
+                QCOMPARE(s.y1, ancien);
+            }
+            QCOMPARE(m.PressionPrec[std::size_t(n)], 3.01);
+            QCOMPARE(m.TempsPrec, 0.05);
+        }
+        // Within the sweep, the next segment joins the samples.
+        m.TempsPrec = PositionBalayage(m.TempsMs, m.DureeBalayage);
+        m.TempsMs = 2250;
+        const SegmentTrace s = SegmentCapteur(m, int16_t(capteurs[0]), 2.5f);
+        QVERIFY(!s.recommence);
+        QCOMPARE(s.x1, 0.25);
+        QCOMPARE(s.x2, 1.25);
+        QCOMPARE(s.y1, 3.01);
+    }
+
+    // No frequency: the trace keeps to the middle line; elsewhere the level
+    // read, and 4 outside the medium.
+    void niveauDuSegment_data() {
+        QTest::addColumn<double>("freq");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<double>("niveau");
+        QTest::newRow("no frequency") << 0.0 << 2.5f << 3.0;
+        QTest::newRow("in the medium") << 1.8 << 2.5f << 3.01;
+        QTest::newRow("before the medium") << 1.8 << 1.5f << 4.0;
+    }
+    void niveauDuSegment() {
+        QFETCH(double, freq);
+        QFETCH(float, x);
+        QFETCH(double, niveau);
+        Module1 m;
+        Demarrage(m);
+        m.Freq = freq;
+        for (int i = 1; i <= NbTranches; ++i)
+            m.Elongation[i] = i * i / 1000.0;
+        m.TempsMs = 500;
+        m.TempsPrec = 0.4;
+        m.PressionPrec[1] = 2;
+        const SegmentTrace s = SegmentCapteur(m, 1, x);
+        QCOMPARE(s.y1, 2.0);
+        QCOMPARE(s.y2, niveau);
+        QCOMPARE(s.x1, 2.0);
+        QCOMPARE(s.x2, 2.5);
+        QCOMPARE(m.PressionPrec[1], niveau);
+        QCOMPARE(m.TempsPrec, 0.4); // the tick, not the trace, moves it on
+    }
+
     void trancheColoree_data() {
         QTest::addColumn<int>("actuelle");
         QTest::addColumn<int>("bouton");

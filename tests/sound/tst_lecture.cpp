@@ -2,6 +2,7 @@
 // pulls from, and a player that stays quiet when there is nothing to play on.
 
 #include "sound/BoucleTon.h"
+#include "sound/DossierSon.h"
 #include "sound/Generateur.h"
 #include "sound/Lecture.h"
 #include "sound/LitTon.h"
@@ -135,8 +136,8 @@ void TestLecture::litTonFormats() {
 
 // silence.wav is delivered next to the program, and is silence.
 void TestLecture::silenceLivre() {
-    const auto lu = LitTon(CheminSilence());
-    QVERIFY2(lu.has_value(), CheminSilence().c_str());
+    const auto lu = LitTon(DossierSon::cheminSilence());
+    QVERIFY2(lu.has_value(), DossierSon::cheminSilence().c_str());
     QVERIFY(lu->size() >= 441);
     QVERIFY(std::all_of(lu->begin(), lu->end(), [](int16_t s) { return s == 0; }));
 }

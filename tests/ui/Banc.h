@@ -1,8 +1,11 @@
 #pragma once
 // The main window on a test bench: hand-driven clock, scripted generator and
-// a sound that only counts what it is asked.
+// a sound that writes its tone file into a folder of its own, plays nothing
+// and counts what it is asked.
 
 #include "model/Module1.h"
+#include "sound/DossierSon.h"
+#include "sound/Son.h"
 #include "tests/model/Doublures.h"
 #include "ui/Application.h"
 #include "ui/OS.h"
@@ -10,17 +13,32 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <sstream>
 
 namespace vibralume {
 
 class SonCompte : public Son {
 public:
+    bool GenereSon(double F, const int32_t& P) override {
+        ++generes;
+        return dossier_.genere(F, P);
+    }
     void JoueSon() override { ++joue; }
     void ArreteSon() override { ++arrete; }
+    /// The tone file the window had written.
+    std::filesystem::path cheminTon() const { return dossier_.cheminTon(); }
+
+    int generes = 0;
     int joue = 0;
     int arrete = 0;
+    std::ostringstream journal;
+
+private:
+    QTemporaryDir dossierTemporaire_;
+    DossierSon dossier_{dossierTemporaire_.path().toStdString(), journal};
 };
 
 struct Banc {

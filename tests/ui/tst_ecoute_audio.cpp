@@ -11,13 +11,16 @@
 #include "tests/sound/FichierTon.h"
 #include "ui/Application.h"
 #include "ui/OS.h"
-#include "ui/SonLecture.h"
+#include "sound/DossierSon.h"
+#include "sound/SonLecture.h"
 
 #include <QMediaDevices>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
+#include <iostream>
 #include <memory>
 
 using namespace vibralume;
@@ -36,7 +39,9 @@ struct FenetreEcoute {
     Module1 m;
     HorlogeManuelle horloge{36000.0};
     AleatoireScripte alea{{0.25, 0.5}};
-    SonLecture son;
+    QTemporaryDir dossierTemporaire;
+    DossierSon dossier{dossierTemporaire.path().toStdString(), std::cerr};
+    SonLecture son{dossier, std::cerr};
     std::unique_ptr<OS> os;
 
     FenetreEcoute() {
@@ -312,7 +317,7 @@ void TstEcouteAudio::boucle() {
 
     f_->os->controle<QScrollBar>(QStringLiteral("frequence"))->setValue(valeur);
     const Ton ton = f_->ton();
-    const QByteArray fichier = essai::litOctets(CheminSon());
+    const QByteArray fichier = essai::litOctets(f_->dossier.cheminTon());
     QVERIFY(fichier.size() > 44);
     QCOMPARE((fichier.size() - 44) / 2, n);
 

@@ -2,6 +2,9 @@
 // parameter controls, driven as a pupil would, with a hand-driven clock.
 
 #include "Banc.h"
+#include "ui/Construction.h"
+#include "ui/ControlesOS.h"
+#include "ui/MiseEnPageOS.h"
 #include "sound/Generateur.h"
 #include "views/PictureBox.h"
 #include "views/Trait.h"
@@ -39,8 +42,8 @@ QByteArray tonAttendu(double F, int32_t P) {
     return o;
 }
 
-QByteArray fichierSon() {
-    QFile f(QString::fromStdString(CheminSon().string()));
+QByteArray fichierSon(const Banc& b) {
+    QFile f(QString::fromStdString(b.son.cheminTon().string()));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
@@ -50,6 +53,47 @@ class TstOS : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { prepareApplication(); }
+
+    // A control the handlers use, missing from the layout or of another kind,
+    // stops the start-up with a message naming it; the complete layout resolves.
+    void controlesResolus_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("enleve"); // else turned into a caption
+        QTest::addColumn<QString>("message");
+        QTest::newRow("complete") << QString() << false << QString();
+        QTest::newRow("no frequence")
+            << "frequence" << true << "la fenêtre OS n'a pas de contrôle « frequence »";
+        QTest::newRow("no Sens_3") << "Sens_3" << true
+                                   << "la fenêtre OS n'a pas de contrôle « Sens_3 »";
+        QTest::newRow("Command3 a caption")
+            << "Command3" << false
+            << "le contrôle « Command3 » de la fenêtre OS est un vibralume::Etiquette, pas un "
+               "vibralume::ImageControle";
+    }
+    void controlesResolus() {
+        QFETCH(QString, nom);
+        QFETCH(bool, enleve);
+        QFETCH(QString, message);
+        std::vector<DefControle> table = MiseEnPageOS();
+        for (auto it = table.begin(); it != table.end(); ++it)
+            if (QLatin1String(it->nom) == nom) {
+                if (enleve)
+                    table.erase(it);
+                else
+                    it->genre = Genre::Etiq;
+                break;
+            }
+        QWidget fenetre;
+        const auto controles = construitControles(&fenetre, table);
+        QString dit;
+        try {
+            const ControlesOS c = resoudControlesOS(controles);
+            QVERIFY(c.frequence && c.Sens[4] && c.EnonceModele);
+        } catch (const std::logic_error& e) {
+            dit = QString::fromUtf8(e.what());
+        }
+        QCOMPARE(dit, message.isEmpty() ? message : QStringLiteral("vibralume : ") + message);
+    }
 
     void demarrage() {
         Banc b;
@@ -77,7 +121,7 @@ private slots:
         QCOMPARE(b.os->controle<Trait>("Vib_AmplD")->x2(), 3.0);
         QVERIFY(!b.montre("Micro1") && !b.montre("Micro2"));
         QCOMPARE(b.son.joue, 0);
-        QCOMPARE(fichierSon(), tonAttendu(1800, 6553));
+        QCOMPARE(fichierSon(b), tonAttendu(1800, 6553));
     }
 
     void legendes_data() {
@@ -110,7 +154,7 @@ private slots:
         QTEST(b.texte("lambda"), "lambda");
         QTEST(b.texte("Label23"), "label23");
         QTEST(b.texte("vit"), "vit");
-        QCOMPARE(fichierSon(), tonAttendu(frequence * 100.0, int32_t(std::nearbyint(
+        QCOMPARE(fichierSon(b), tonAttendu(frequence * 100.0, int32_t(std::nearbyint(
                                                                  b.m.AmplVib * 32767 / 5))));
     }
 
@@ -125,7 +169,7 @@ private slots:
         QCOMPARE(b.texte("label3"), QStringLiteral("Amplitude : 0.3cm"));
         QCOMPARE(b.os->controle<Trait>("Vib_AmplG")->x1(), 1.7);
         QCOMPARE(b.os->controle<Trait>("Vib_AmplD")->x1(), 2.3);
-        QCOMPARE(fichierSon(), tonAttendu(1800, 1966));
+        QCOMPARE(fichierSon(b), tonAttendu(1800, 1966));
     }
 
     void bords() {
@@ -170,7 +214,7 @@ private slots:
         b.barre("frequence")->setValue(5);
         b.choisis(option.toLatin1().constData());
         QCOMPARE(b.m.Resonance, resonance);
-        QCOMPARE(fichierSon(), tonAttendu(500, pic));
+        QCOMPARE(fichierSon(b), tonAttendu(500, pic));
     }
 
     void familleSolitaire() {

@@ -3,6 +3,7 @@
 
 #include "model/Demarrage.h"
 #include "model/Module1.h"
+#include "model/Tick.h"
 #include "views/Dessins.h"
 #include "views/PictureBox.h"
 #include "views/Twips.h"
@@ -156,14 +157,14 @@ private slots:
             m.PosX[i][j] = abscisse + 1.65;
         // Keep its neighbours out of the way.
         m.Elongation[39] = m.Elongation[41] = 30;
-        DessineModeleStationnaire(v.modele, v.vibreurOS, m);
+        DessineModeleStationnaire(v.modele, v.vibreurOS, m, AbscisseVibreur(m, false));
         QCOMPARE(pixel(v.modele, abscisse + 1.65, 4 / 3.25) == Noir, dessinee);
     }
 
     void stationnaireAuRepos() {
         Vue v;
         Module1 m = reseau();
-        DessineModeleStationnaire(v.modele, v.vibreurOS, m);
+        DessineModeleStationnaire(v.modele, v.vibreurOS, m, AbscisseVibreur(m, false));
         QCOMPARE(pixel(v.modele, 40 / 2.0 + 1.65, 1 / 3.25), Noir);
         QCOMPARE(pixel(v.modele, 41 / 2.0 + 1.65, 1 / 3.25), Blanc);
         // No plate in the model itself: it stands in the strip over it.
@@ -183,7 +184,7 @@ private slots:
         Vue v;
         Module1 m = reseau();
         m.Elongation[1] = elongation1;
-        DessineModeleStationnaire(v.modele, v.vibreurOS, m);
+        DessineModeleStationnaire(v.modele, v.vibreurOS, m, AbscisseVibreur(m, false));
         QCOMPARE(pixel(v.vibreurOS, x, 1.5), Noir);
         QCOMPARE(pixel(v.vibreurOS, x, 0.1), QColor(128, 128, 128));
         QCOMPARE(pixel(v.vibreurOS, x, 3.1), QColor(128, 128, 128));

@@ -81,7 +81,7 @@ private slots:
         m.Elongation[14] = 0.3;
         m.Elongation[15] = 0.3 + ecart;
         m.PressionPrec[n] = niveau;
-        TraceCapteur(e.o, m, int16_t(n), x);
+        TraceSegment(e.o, SegmentCapteur(m, int16_t(n), x));
         QCOMPARE(m.PressionPrec[n], niveau);
         QCOMPARE(m.TempsPrec, 0.48);
         const QColor c = n == 1 ? CouleurCapteur1 : CouleurCapteur2;
@@ -99,7 +99,7 @@ private slots:
         Ecran e;
         Module1 m = etat(1000, 0.5); // abscissa 2.5 to 5
         m.PressionPrec[1] = 2;
-        TraceCapteur(e.o, m, 1, 8.467f);
+        TraceSegment(e.o, SegmentCapteur(m, 1, 8.467f));
         QCOMPARE(e.at(colonne(3.75), ligne(2.5)), CouleurCapteur1);
         QVERIFY(e.at(colonne(3.75), ligne(3)) != CouleurCapteur1);
         QVERIFY(e.at(colonne(3.75), ligne(2)) != CouleurCapteur1);

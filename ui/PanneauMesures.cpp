@@ -1,0 +1,190 @@
+#include "ui/PanneauMesures.h"
+
+#include "model/Mesure.h"
+#include "ui/GlissementMarqueur.h"
+#include "views/Dessins.h"
+#include "views/Etiquette.h"
+#include "views/ImageControle.h"
+#include "views/Oscilloscope.h"
+#include "views/PictureBox.h"
+
+#include <QRadioButton>
+#include <array>
+#include <cmath>
+
+namespace vibralume {
+
+namespace {
+
+/// Mouse buttons as the handlers number them (middle = 4, as the platform does).
+int numeroBouton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton:
+        return BoutonGauche;
+    case Qt::RightButton:
+        return BoutonDroit;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+/// Scale units of the model to the pixel position of a child's top-left corner.
+QPoint coinDansModele(const PictureBox& modele, double X, double Y) {
+    const QPointF px = modele.versPixels(X, Y);
+    const int b = modele.bordure();
+    return QPoint(int(std::nearbyint(px.x())) + b, int(std::nearbyint(px.y())) + b);
+}
+
+/// Milliseconds per division of the time-base options, by Index.
+constexpr std::array<double, 5> BasesTemps{200, 500, 1000, 1500, 2000};
+
+} // namespace
+
+PanneauMesures::PanneauMesures(QWidget& fenetre, const ControlesOS& c, Module1& m,
+                               std::function<void()> MajAffichage)
+    : fenetre_(fenetre), c_(c), m_(m), MajAffichage_(std::move(MajAffichage)),
+      glissement_(new GlissementMarqueur(fenetre, *c.ModeleMicro, *this)) {
+    connect(c.CacheVibreur, &ImageControle::clicked, this, &PanneauMesures::CacheVibreur_Click);
+    connect(c.Label12, &Etiquette::clicked, this, &PanneauMesures::AfficheVibreur);
+    connect(c.Picture1, &PictureBox::clicked, this, &PanneauMesures::AfficheVibreur);
+    connect(c.CacheOscillo, &ImageControle::clicked, this, &PanneauMesures::CacheOscillo_Click);
+    connect(c.Label13, &Etiquette::clicked, this, &PanneauMesures::AfficheOscilloscope);
+    connect(c.Label14, &Etiquette::clicked, this, &PanneauMesures::AfficheOscilloscope);
+    connect(c.Picture2, &PictureBox::clicked, this, &PanneauMesures::AfficheOscilloscope);
+    connect(c.CacherModeleMicro, &ImageControle::clicked, this,
+            &PanneauMesures::CacherModeleMicro_Click);
+    for (int16_t n : {1, 2}) {
+        connect(n == 1 ? c.micro1_noncoche : c.micro2_noncoche, &ImageControle::clicked, this,
+                [this, n] { ActiveCapteur(n); });
+        connect(n == 1 ? c.micro1_coche : c.micro2_coche, &ImageControle::clicked, this,
+                [this, n] { DesactiveCapteur(n); });
+        connect(n == 1 ? c.capteur1 : c.Capteur2, &Etiquette::clicked, this,
+                [this, n] { capteur_Click(n); });
+        Etiquette* m = marqueur(n);
+        m->installEventFilter(glissement_);
+        connect(m, &Etiquette::mouseDown, this,
+                [this, m](Qt::MouseButton, QPoint prise) { Micro_MouseDown(m, prise); });
+    }
+    // An option's click handler runs when it becomes selected.
+    for (int16_t k = 0; k < int16_t(c.Sens.size()); ++k)
+        connect(c.Sens[std::size_t(k)], &QRadioButton::toggled, this, [this, k](bool oui) {
+            if (oui)
+                Sens_Click(k);
+        });
+    connect(c.ModeleMicro, &PictureBox::mouseUp, this, &PanneauMesures::ModeleMicro_MouseUp);
+}
+
+PanneauMesures::~PanneauMesures() = default;
+
+Etiquette* PanneauMesures::marqueur(int16_t n) const {
+    return n == 1 ? c_.Micro1 : c_.Micro2;
+}
+
+void PanneauMesures::AfficheQuadrillage() {
+    vibralume::AfficheQuadrillage(*c_.Oscillo);
+}
+
+void PanneauMesures::Sens_Click(int16_t Index) {
+    if (Index < 0 || Index >= int16_t(BasesTemps.size()))
+        return;
+    m_.BaseTemps = BasesTemps[std::size_t(Index)];
+    MajAffichage_();
+    // TempsPrec stays: the next segment starts from the old sweep position
+    // read on the new scale.
+    c_.Oscillo->Cls();
+    AfficheQuadrillage();
+}
+
+void PanneauMesures::AfficheOscilloscope() {
+    c_.Oscilloscope->show();
+}
+
+void PanneauMesures::CacheOscillo_Click() {
+    c_.Oscilloscope->hide();
+}
+
+void PanneauMesures::Capteurs() {
+    for (int16_t n : {1, 2})
+        if (capteurActif(n))
+            TraceCapteur(n);
+}
+
+void PanneauMesures::TraceCapteur(int16_t n) {
+    TraceSegment(*c_.Oscillo, SegmentCapteur(m_, n, abscisseCapteur(n)));
+}
+
+bool PanneauMesures::capteurActif(int16_t n) const {
+    return !marqueur(n)->isHidden();
+}
+
+float PanneauMesures::abscisseCapteur(int16_t n) const {
+    const QWidget* m = marqueur(n);
+    const int b = c_.ModeleMicro->bordure();
+    return float(c_.ModeleMicro->versEchelle(QPointF(m->x() - b, m->y() - b)).x());
+}
+
+void PanneauMesures::ActiveCapteur(int16_t n) {
+    marqueur(n)->show();
+    // The trace starts from the pressure there now, not from an old level.
+    m_.PressionPrec[std::size_t(n)] = PressionCapteur(m_, abscisseCapteur(n));
+    (n == 1 ? c_.micro1_coche : c_.micro2_coche)->show();
+    (n == 1 ? c_.micro1_noncoche : c_.micro2_noncoche)->hide();
+}
+
+void PanneauMesures::DesactiveCapteur(int16_t n) {
+    marqueur(n)->hide();
+    (n == 1 ? c_.micro1_coche : c_.micro2_coche)->hide();
+    (n == 1 ? c_.micro1_noncoche : c_.micro2_noncoche)->show();
+}
+
+void PanneauMesures::capteur_Click(int16_t n) {
+    if (!(n == 1 ? c_.micro1_noncoche : c_.micro2_noncoche)->isHidden())
+        ActiveCapteur(n);
+    else
+        DesactiveCapteur(n);
+}
+
+void PanneauMesures::Micro_MouseDown(Etiquette* marqueur, QPoint prise) {
+    glissement_->commence(marqueur, prise);
+}
+
+// Nothing is snapped or clamped: the oscilloscope reads the new place at its
+// next sample, and PressionPrec keeps the level of the old one.
+void PanneauMesures::ModeleMicro_DragOver(QWidget* Source, double X, double Y) {
+    Source->move(coinDansModele(*c_.ModeleMicro, X, Y));
+}
+
+void PanneauMesures::ModeleMicro_DragDrop(QWidget* Source, double X, double Y) {
+    Source->move(coinDansModele(*c_.ModeleMicro, X, Y));
+}
+
+void PanneauMesures::ModeleMicro_MouseUp(Qt::MouseButton bouton, double X, double) {
+    m_.TrancheColoree = TrancheColoreeApresClic(m_.TrancheColoree, numeroBouton(bouton), float(X));
+}
+
+void PanneauMesures::CacheVibreur_Click() {
+    c_.Vibreur->hide();
+}
+
+void PanneauMesures::AfficheVibreur() {
+    c_.Vibreur->show();
+}
+
+void PanneauMesures::CacherModeleMicro_Click() {
+    c_.ModeleMicro->hide();
+    c_.Command1->hide();
+    c_.Command2->hide();
+    c_.Command3->hide();
+    c_.VibreurOS->hide();
+    c_.BordOuvert->hide();
+    c_.BordFerme->hide();
+    if (!c_.Oscilloscope->isHidden())
+        c_.Oscilloscope->hide();
+    // The oscilloscope cannot be opened again until the model is.
+    c_.Picture2->hide();
+    c_.Picture4->show();
+}
+
+} // namespace vibralume

@@ -1,0 +1,71 @@
+#pragma once
+// The measuring side of the main window: the oscilloscope and its time base,
+// the two pressure sensors switched on, dragged and sampled, the highlighted
+// group of slices, and the panels a pupil opens and closes. The handlers keep
+// the names of the controls they serve.
+
+#include "model/Module1.h"
+#include "ui/ControlesOS.h"
+
+#include <QObject>
+#include <QPoint>
+#include <cstdint>
+#include <functional>
+
+namespace vibralume {
+
+class GlissementMarqueur;
+
+class PanneauMesures : public QObject {
+    Q_OBJECT
+public:
+    /// Wires the controls of `fenetre`; `MajAffichage` is the window's
+    /// parameter refresh, which a new time base runs.
+    PanneauMesures(QWidget& fenetre, const ControlesOS& c, Module1& m,
+                   std::function<void()> MajAffichage);
+    ~PanneauMesures() override;
+
+    // Oscilloscope.
+    /// The grid over whatever the screen holds.
+    void AfficheQuadrillage();
+    void Sens_Click(int16_t Index);
+    void AfficheOscilloscope();
+    void CacheOscillo_Click();
+    /// The tick's share: one segment for each sensor that is on.
+    void Capteurs();
+    void TraceCapteur(int16_t n);
+
+    // Sensors (n = 1 or 2).
+    /// On exactly while its marker is shown.
+    bool capteurActif(int16_t n) const;
+    /// Its abscissa: the marker's left edge in the model's centimetres.
+    float abscisseCapteur(int16_t n) const;
+    /// Click on the unticked box: the marker appears and its trace starts
+    /// from the pressure there now.
+    void ActiveCapteur(int16_t n);
+    /// Click on the ticked box.
+    void DesactiveCapteur(int16_t n);
+    /// Click on the box's caption: toggles the sensor.
+    void capteur_Click(int16_t n);
+    void Micro_MouseDown(Etiquette* marqueur, QPoint prise);
+    void ModeleMicro_DragOver(QWidget* Source, double X, double Y);
+    void ModeleMicro_DragDrop(QWidget* Source, double X, double Y);
+    /// Highlights five slices (left button) or none (right button).
+    void ModeleMicro_MouseUp(Qt::MouseButton bouton, double X, double Y);
+
+    // Panels.
+    void CacheVibreur_Click();
+    void AfficheVibreur();
+    void CacherModeleMicro_Click();
+
+private:
+    Etiquette* marqueur(int16_t n) const;
+
+    QWidget& fenetre_;
+    const ControlesOS& c_;
+    Module1& m_;
+    std::function<void()> MajAffichage_;
+    GlissementMarqueur* glissement_;
+};
+
+} // namespace vibralume
