@@ -6,6 +6,7 @@
 #include "model/Legendes.h"
 #include "model/Marche.h"
 #include "model/Tick.h"
+#include "ui/DessinEtat.h"
 #include "ui/OS.h"
 #include "ui/PanneauMesures.h"
 #include "views/ConteneurEnonce.h"
@@ -63,17 +64,8 @@ void OS::Timer1_Timer() {
     e.amortissement = c_.Amortissement->isChecked();
     e.gaz = c_.Gaz->isChecked();
     e.modeleVisible = !c_.ModeleMicro->isHidden();
-    const double xVibreur = CalculeTranches(m_, e, alea_);
-    if (e.modeleVisible) {
-        if (e.progressive)
-            DessineModeleProgressif(*c_.ModeleMicro, m_);
-        else
-            DessineModeleStationnaire(*c_.ModeleMicro, *c_.VibreurOS, m_, xVibreur);
-    }
-    if (!c_.Vibreur->isHidden()) {
-        c_.Vibreur->Cls();
-        DessineVibreur(xVibreur);
-    }
+    CalculeTranches(m_, e, alea_);
+    DessineEtat(c_, m_);
     mesures_->Capteurs();
 }
 

@@ -8,6 +8,7 @@
 #include "views/ImageControle.h"
 #include "views/Oscilloscope.h"
 #include "views/PictureBox.h"
+#include "views/StyleZoom.h"
 #include "views/Trait.h"
 #include "views/Twips.h"
 
@@ -43,14 +44,14 @@ QColor resoudCouleur(int c) {
     }
 }
 
-QFont resoudPolice(const DefPolice& p) {
+QFont resoudPolice(const DefPolice& p, double zoom) {
     QFont f;
     const QString famille = QString::fromLatin1(p.famille ? p.famille : "Calibri");
     // Calibri and Arial are served by their metric twins, embedded in the
     // program; the lambda of the symbol font is an ordinary Greek letter here.
     f.setFamilies({famille == QLatin1String("Calibri") ? QStringLiteral("Carlito")
                                                        : QStringLiteral("Liberation Sans")});
-    f.setPixelSize(pointsEnPixels(p.pt > 0 ? p.pt : 8));
+    f.setPixelSize(pointsEnPixels(p.pt > 0 ? p.pt : 8, zoom));
     f.setBold(p.gras);
     f.setItalic(p.italique);
     f.setUnderline(p.souligne);
@@ -63,11 +64,11 @@ bool estLeger(Genre g) {
     return g == Genre::Etiq || g == Genre::Img || g == Genre::Ligne || g == Genre::Forme;
 }
 
-// The picture of a button: at the size it was drawn, or stretched to fill the
-// button inside its bevel when the button has no caption.
-void imageBouton(QPushButton* b, const QString& nom, QSize taille = {}) {
+// The picture of a button: at the size it was drawn (times the zoom), or at
+// the size given.
+void imageBouton(QPushButton* b, const QString& nom, double zoom, QSize taille = {}) {
     if (taille.isEmpty())
-        taille = QSvgRenderer(QStringLiteral(":/images/%1.svg").arg(nom)).defaultSize();
+        taille = QSvgRenderer(QStringLiteral(":/images/%1.svg").arg(nom)).defaultSize() * zoom;
     QIcon icone;
     for (const qreal dpr : {1.0, 2.0})
         icone.addPixmap(image(nom, taille, dpr));
@@ -102,8 +103,6 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
             b->setEchelleCentimetres();
         else if (d.echelle == Echelle::Oscillo)
             b->setEchelleUtilisateur(TwipsParDivisionX, TwipsParDivisionY);
-        if (d.police.famille)
-            b->setFont(resoudPolice(d.police));
         return b;
     }
     case Genre::Etiq: {
@@ -114,11 +113,8 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
                                 : d.align == Aligne::Droite ? Qt::AlignRight
                                                             : Qt::AlignLeft;
         e->setAlignment(h | Qt::AlignTop);
-        if (d.bordure) {
+        if (d.bordure)
             e->setFrameStyle(QFrame::Box | QFrame::Plain);
-            e->setLineWidth(1);
-        }
-        e->setFont(resoudPolice(d.police));
         couleurs(e, d);
         return e;
     }
@@ -132,8 +128,9 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
         if (!boite)
             throw std::logic_error("a line lies on a picture box");
         auto* t = new Trait(boite);
-        const QPointF a = boite->versEchelle(QPointF(d.x, d.y) / TwipsParPixel);
-        const QPointF z = boite->versEchelle(QPointF(d.l, d.h) / TwipsParPixel);
+        // End points in the box's scale units, whatever its zoom.
+        const QPointF a = boite->versEchelle(QPointF(d.x, d.y) / TwipsParPixel * boite->zoom());
+        const QPointF z = boite->versEchelle(QPointF(d.l, d.h) / TwipsParPixel * boite->zoom());
         t->setPoints(a.x(), a.y(), z.x(), z.y());
         t->setCouleur(resoudCouleur(d.texte));
         return t;
@@ -143,13 +140,8 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
     case Genre::Bouton: {
         auto* b = new BoutonCommande(parent);
         couleurs(b, d);
-        if (d.legende) {
+        if (d.legende)
             b->setText(QString::fromUtf8(d.legende));
-            b->setFont(resoudPolice(d.police));
-            // Beside a caption the picture keeps the size it was drawn at.
-            if (d.image)
-                imageBouton(b, QString::fromLatin1(d.image));
-        }
         return b;
     }
     case Genre::Barre: {
@@ -162,14 +154,12 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
     }
     case Genre::Option: {
         auto* o = new QRadioButton(QString::fromUtf8(d.legende), parent);
-        o->setFont(resoudPolice(d.police));
         o->setChecked(d.coche);
         couleurs(o, d);
         return o;
     }
     case Genre::Case: {
         auto* c = new QCheckBox(QString::fromUtf8(d.legende), parent);
-        c->setFont(resoudPolice(d.police));
         c->setChecked(d.coche);
         couleurs(c, d);
         return c;
@@ -186,6 +176,62 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
     }
     }
     throw std::logic_error("unknown control kind");
+}
+
+// Everything of a control that follows the zoom: its place and size inside
+// its container's border, its font, its lines and its pictures. The window's
+// own children are shifted by `origine`.
+void place(QWidget* w, const DefControle& d, QWidget* fenetre, double zoom, QPoint origine) {
+    if (d.genre == Genre::Ligne) {
+        static_cast<Trait*>(w)->replace();
+        return;
+    }
+    QWidget* parent = w->parentWidget();
+    const auto* boite = qobject_cast<PictureBox*>(parent);
+    const int b = boite ? boite->bordure() : 0;
+    const QPoint o = parent == fenetre ? origine : QPoint();
+    w->setGeometry(o.x() + b + twips(d.x, zoom), o.y() + b + twips(d.y, zoom), twips(d.l, zoom),
+                   twips(d.h, zoom));
+    const int e = epaisseur(1, zoom);
+    switch (d.genre) {
+    case Genre::Boite:
+        static_cast<PictureBox*>(w)->setZoom(zoom);
+        if (d.police.famille)
+            w->setFont(resoudPolice(d.police, zoom));
+        break;
+    case Genre::Etiq:
+        w->setFont(resoudPolice(d.police, zoom));
+        if (d.bordure)
+            static_cast<Etiquette*>(w)->setLineWidth(e);
+        break;
+    case Genre::Forme:
+        static_cast<Forme*>(w)->setEpaisseur(e);
+        break;
+    case Genre::Bouton: {
+        auto* bouton = static_cast<BoutonCommande*>(w);
+        bouton->setEpaisseur(e);
+        if (d.legende) {
+            bouton->setFont(resoudPolice(d.police, zoom));
+            // Beside a caption the picture keeps the size it was drawn at.
+            if (d.image)
+                imageBouton(bouton, QString::fromLatin1(d.image), zoom);
+        } else if (d.image) {
+            // Without one, it fills the button inside its bevel.
+            imageBouton(bouton, QString::fromLatin1(d.image), zoom,
+                        w->size() - QSize(4 * e, 4 * e));
+        }
+        break;
+    }
+    case Genre::Option:
+    case Genre::Case:
+        w->setFont(resoudPolice(d.police, zoom));
+        break;
+    case Genre::Ole:
+        static_cast<QFrame*>(w)->setLineWidth(e);
+        break;
+    default:
+        break;
+    }
 }
 
 void pointeur(QWidget* w, const DefControle& d) {
@@ -245,9 +291,11 @@ void centreAuPremierAffichage(QWidget* fenetre) {
     new CentrageInitial(fenetre);
 }
 
-QHash<QString, QWidget*> construitControles(QWidget* fenetre,
-                                            const std::vector<DefControle>& table) {
+QHash<QString, QWidget*> construitControles(QWidget* fenetre, const std::vector<DefControle>& table,
+                                            double zoom) {
     QHash<QString, QWidget*> controles;
+    auto* style = new StyleZoom(fenetre);
+    style->setObjectName(QStringLiteral("StyleZoom"));
     for (const DefControle& d : table) {
         QWidget* parent = *d.dans ? controles.value(QString::fromLatin1(d.dans)) : fenetre;
         if (!parent)
@@ -256,20 +304,15 @@ QHash<QString, QWidget*> construitControles(QWidget* fenetre,
         w->setObjectName(QString::fromLatin1(d.nom));
         if (d.index >= 0)
             w->setProperty("Index", d.index);
-        if (d.genre != Genre::Ligne) {
-            const auto* boite = qobject_cast<PictureBox*>(parent);
-            const int b = boite ? boite->bordure() : 0;
-            w->setGeometry(b + twips(d.x), b + twips(d.y), twips(d.l), twips(d.h));
-        }
-        if (d.genre == Genre::Bouton && d.image && !d.legende)
-            imageBouton(static_cast<QPushButton*>(w), QString::fromLatin1(d.image),
-                        w->size() - QSize(4, 4));
+        if (d.genre == Genre::Barre || d.genre == Genre::Option || d.genre == Genre::Case)
+            w->setStyle(style);
         pointeur(w, d);
         if (d.bulle)
             w->setToolTip(QString::fromUtf8(d.bulle));
         w->setVisible(d.visible);
         controles.insert(w->objectName(), w);
     }
+    placeControles(fenetre, controles, table, zoom);
     // Controls painted on their container's surface lie behind the windowed
     // ones; within each layer the first listed lies in front.
     for (bool leger : {true, false})
@@ -277,6 +320,15 @@ QHash<QString, QWidget*> construitControles(QWidget* fenetre,
             if (estLeger(it->genre) == leger)
                 controles.value(QString::fromLatin1(it->nom))->raise();
     return controles;
+}
+
+void placeControles(QWidget* fenetre, const QHash<QString, QWidget*>& controles,
+                    const std::vector<DefControle>& table, double zoom, QPoint origine) {
+    if (auto* style =
+            fenetre->findChild<StyleZoom*>(QStringLiteral("StyleZoom"), Qt::FindDirectChildrenOnly))
+        style->setZoom(zoom);
+    for (const DefControle& d : table)
+        place(controles.value(QString::fromLatin1(d.nom)), d, fenetre, zoom, origine);
 }
 
 } // namespace vibralume

@@ -14,13 +14,20 @@ namespace vibralume {
 /// The colour of a table entry, resolving the platform's roles.
 QColor resoudCouleur(int c);
 
-/// The font of a table entry, served by the embedded families.
-QFont resoudPolice(const DefPolice& p);
+/// The font of a table entry at `zoom`, served by the embedded families.
+QFont resoudPolice(const DefPolice& p, double zoom = 1);
 
 /// Creates every control of the table inside `fenetre`, each named after its
-/// row, and returns them by name.
-QHash<QString, QWidget*> construitControles(QWidget* fenetre,
-                                            const std::vector<DefControle>& table);
+/// row, placed at `zoom`, and returns them by name.
+QHash<QString, QWidget*> construitControles(QWidget* fenetre, const std::vector<DefControle>& table,
+                                            double zoom = 1);
+
+/// Places every control of the table again at `zoom`: positions, sizes,
+/// fonts, line widths, pictures and drawing scales all follow, computed from
+/// the table's twips; the window's own children are shifted by `origine`.
+/// Lines keep their end points in their box's units; drawings are cleared.
+void placeControles(QWidget* fenetre, const QHash<QString, QWidget*>& controles,
+                    const std::vector<DefControle>& table, double zoom, QPoint origine = {});
 
 /// Centres a window on its screen's available area.
 void centreSurEcran(QWidget* fenetre);

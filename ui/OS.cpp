@@ -70,10 +70,6 @@ void OS::DessineRegle() {
     vibralume::DessineRegle(*c_.Regle);
 }
 
-void OS::DessineVibreur(double x) {
-    vibralume::DessineVibreur(*c_.Vibreur, x);
-}
-
 void OS::closeEvent(QCloseEvent* e) {
     son_.ArreteSon();
     QWidget::closeEvent(e);

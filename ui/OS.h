@@ -36,6 +36,8 @@ public:
         return qobject_cast<T*>(controles_.value(nom));
     }
     const ControlesOS& controles() const { return c_; }
+    /// Every control by its name, for what lays the window out again.
+    const QHash<QString, QWidget*>& controlesParNom() const { return controles_; }
     PanneauMesures& mesures() { return *mesures_; }
     QTimer& Timer1() { return timer1_; }
     Module1& etat() { return m_; }
@@ -44,7 +46,6 @@ public:
     void MajAffichage();
     void Timer1_Timer();
     void DessineRegle();
-    void DessineVibreur(double x);
 
     // Run and parameter controls, under the names of their controls.
     void Command1_Click(); ///< pause

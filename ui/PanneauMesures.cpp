@@ -8,6 +8,7 @@
 #include "views/Oscilloscope.h"
 #include "views/PictureBox.h"
 
+#include <QEvent>
 #include <QRadioButton>
 #include <array>
 #include <cmath>
@@ -63,6 +64,9 @@ PanneauMesures::PanneauMesures(QWidget& fenetre, const ControlesOS& c, Module1& 
         connect(n == 1 ? c.capteur1 : c.Capteur2, &Etiquette::clicked, this,
                 [this, n] { capteur_Click(n); });
         Etiquette* m = marqueur(n);
+        const int b = c.ModeleMicro->bordure();
+        places_[std::size_t(n)] = c.ModeleMicro->versEchelle(QPointF(m->x() - b, m->y() - b));
+        m->installEventFilter(this);
         m->installEventFilter(glissement_);
         connect(m, &Etiquette::mouseDown, this,
                 [this, m](Qt::MouseButton, QPoint prise) { Micro_MouseDown(m, prise); });
@@ -120,9 +124,32 @@ bool PanneauMesures::capteurActif(int16_t n) const {
 }
 
 float PanneauMesures::abscisseCapteur(int16_t n) const {
-    const QWidget* m = marqueur(n);
-    const int b = c_.ModeleMicro->bordure();
-    return float(c_.ModeleMicro->versEchelle(QPointF(m->x() - b, m->y() - b)).x());
+    return float(places_[std::size_t(n)].x());
+}
+
+QPoint PanneauMesures::pixelDe(QPointF cm) const {
+    return coinDansModele(*c_.ModeleMicro, cm.x(), cm.y());
+}
+
+void PanneauMesures::replaceMarqueurs(const Places& places) {
+    places_ = places;
+    for (int16_t n : {1, 2})
+        marqueur(n)->move(pixelDe(places_[std::size_t(n)]));
+}
+
+// A marker moved by anything else than the drag (a tool, a test) is where its
+// pixels say; one moved to its own place keeps its exact centimetres.
+bool PanneauMesures::eventFilter(QObject* objet, QEvent* e) {
+    if (e->type() == QEvent::Move)
+        for (int16_t n : {1, 2}) {
+            Etiquette* m = marqueur(n);
+            if (objet == m && m->pos() != pixelDe(places_[std::size_t(n)])) {
+                const int b = c_.ModeleMicro->bordure();
+                places_[std::size_t(n)] =
+                    c_.ModeleMicro->versEchelle(QPointF(m->x() - b, m->y() - b));
+            }
+        }
+    return QObject::eventFilter(objet, e);
 }
 
 void PanneauMesures::ActiveCapteur(int16_t n) {
@@ -153,11 +180,18 @@ void PanneauMesures::Micro_MouseDown(Etiquette* marqueur, QPoint prise) {
 // Nothing is snapped or clamped: the oscilloscope reads the new place at its
 // next sample, and PressionPrec keeps the level of the old one.
 void PanneauMesures::ModeleMicro_DragOver(QWidget* Source, double X, double Y) {
-    Source->move(coinDansModele(*c_.ModeleMicro, X, Y));
+    deplace(Source, X, Y);
 }
 
 void PanneauMesures::ModeleMicro_DragDrop(QWidget* Source, double X, double Y) {
-    Source->move(coinDansModele(*c_.ModeleMicro, X, Y));
+    deplace(Source, X, Y);
+}
+
+void PanneauMesures::deplace(QWidget* Source, double X, double Y) {
+    for (int16_t n : {1, 2})
+        if (Source == marqueur(n))
+            places_[std::size_t(n)] = QPointF(X, Y);
+    Source->move(pixelDe(QPointF(X, Y)));
 }
 
 void PanneauMesures::ModeleMicro_MouseUp(Qt::MouseButton bouton, double X, double) {

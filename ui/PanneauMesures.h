@@ -9,6 +9,8 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -40,6 +42,12 @@ public:
     bool capteurActif(int16_t n) const;
     /// Its abscissa: the marker's left edge in the model's centimetres.
     float abscisseCapteur(int16_t n) const;
+    /// Where the markers' corners stand, in the model's centimetres (index 1 and 2).
+    using Places = std::array<QPointF, 3>;
+    Places places() const { return places_; }
+    /// Puts the markers back on `places` after the model's scale changed (a
+    /// zoom, which lays the markers out anew): the sensors read the same slices.
+    void replaceMarqueurs(const Places& places);
     /// Click on the unticked box: the marker appears and its trace starts
     /// from the pressure there now.
     void ActiveCapteur(int16_t n);
@@ -58,14 +66,24 @@ public:
     void AfficheVibreur();
     void CacherModeleMicro_Click();
 
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
 private:
     Etiquette* marqueur(int16_t n) const;
+    /// Moves a marker's top-left corner to (X, Y) in the model's centimetres.
+    void deplace(QWidget* Source, double X, double Y);
+    /// The pixel of the model where a marker's corner at `cm` stands.
+    QPoint pixelDe(QPointF cm) const;
 
     QWidget& fenetre_;
     const ControlesOS& c_;
     Module1& m_;
     std::function<void()> MajAffichage_;
     GlissementMarqueur* glissement_;
+    /// Where each marker's top-left corner is, in the model's centimetres
+    /// (index 1 and 2): the place a sensor reads, kept exact at every zoom.
+    Places places_{};
 };
 
 } // namespace vibralume

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <algorithm>
 
 namespace vibralume {
 
@@ -11,39 +12,55 @@ const QColor BoutonCommande::Ombre{128, 128, 128};
 
 BoutonCommande::BoutonCommande(QWidget* parent) : QPushButton(parent) {}
 
+void BoutonCommande::setEpaisseur(int e) {
+    epaisseur_ = std::max(1, e);
+    update();
+}
+
+namespace {
+
+/// A ring `e` wide just inside `r`: its top and left sides in one colour, its
+/// bottom and right sides in another (none when invalid).
+void anneau(QPainter& p, const QRect& r, int e, const QColor& hautGauche, const QColor& basDroite) {
+    if (hautGauche.isValid()) {
+        p.fillRect(QRect(r.x(), r.y(), r.width() - e, e), hautGauche);
+        p.fillRect(QRect(r.x(), r.y(), e, r.height() - e), hautGauche);
+    }
+    if (basDroite.isValid()) {
+        p.fillRect(QRect(r.x(), r.bottom() - e + 1, r.width(), e), basDroite);
+        p.fillRect(QRect(r.right() - e + 1, r.y(), e, r.height()), basDroite);
+    }
+}
+
+} // namespace
+
 void BoutonCommande::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
+    const int e = epaisseur_;
     p.fillRect(r, palette().color(QPalette::Button));
     const bool enfonce = isDown() || isChecked();
     // Outer edge: light above and left, dark below and right (the reverse
     // when pressed); inside it, a grey shadow along the dark sides.
-    const QColor& haut = enfonce ? Sombre : Clair;
-    const QColor& bas = enfonce ? Clair : Sombre;
-    p.setPen(haut);
-    p.drawLine(r.topLeft(), r.topRight() - QPoint(1, 0));
-    p.drawLine(r.topLeft(), r.bottomLeft() - QPoint(0, 1));
-    p.setPen(bas);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(Ombre);
+    const QRect dedans = r.adjusted(e, e, -e, -e);
     if (enfonce) {
-        p.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-2, 1));
-        p.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -2));
+        anneau(p, r, e, Sombre, Clair);
+        anneau(p, dedans, e, Ombre, QColor());
     } else {
-        p.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
-        p.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
+        anneau(p, r, e, Clair, Sombre);
+        anneau(p, dedans, e, QColor(), Ombre);
     }
 
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.rect = r.adjusted(2, 2, -2, -2).translated(enfonce ? QPoint(1, 1) : QPoint());
+    option.rect =
+        r.adjusted(2 * e, 2 * e, -2 * e, -2 * e).translated(enfonce ? QPoint(e, e) : QPoint());
     style()->drawControl(QStyle::CE_PushButtonLabel, &option, &p, this);
     // The focus mark only once the keyboard has been used, as the platform does.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = r.adjusted(3, 3, -3, -3);
+        focus.rect = r.adjusted(3 * e, 3 * e, -3 * e, -3 * e);
         focus.backgroundColor = palette().color(QPalette::Button);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
     }

@@ -11,6 +11,9 @@ class BoutonCommande : public QPushButton {
     Q_OBJECT
 public:
     explicit BoutonCommande(QWidget* parent = nullptr);
+    /// Width of each of the bevel's two lines, in logical pixels.
+    void setEpaisseur(int e);
+    int epaisseur() const { return epaisseur_; }
 
     /// Bevel colours: the light edge, the outer dark edge and the inner shadow.
     static const QColor Clair;
@@ -19,6 +22,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+
+private:
+    int epaisseur_ = 1;
 };
 
 } // namespace vibralume

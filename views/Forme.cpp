@@ -9,11 +9,16 @@ Forme::Forme(const QColor& remplissage, const QColor& bord, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void Forme::setEpaisseur(int e) {
+    epaisseur_ = e;
+    update();
+}
+
 void Forme::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), remplissage_);
-    p.setPen(QPen(bord_, 0));
-    p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
+    const int e = epaisseur_;
+    p.fillRect(rect(), bord_);
+    p.fillRect(rect().adjusted(e, e, -e, -e), remplissage_);
 }
 
 } // namespace vibralume

@@ -38,17 +38,44 @@ QSize PictureBox::interieur() const {
     return QSize(std::max(0, width() - b), std::max(0, height() - b));
 }
 
+int PictureBox::bordure() const {
+    return bordure_ ? epaisseur(1, zoom_) : 0;
+}
+
 void PictureBox::setEchellePixels() {
-    ux_ = uy_ = 1;
+    uxBase_ = uyBase_ = 1;
+    ux_ = uy_ = zoom_;
 }
 
 void PictureBox::setEchelleCentimetres() {
-    ux_ = uy_ = TwipsParCm / TwipsParPixel;
+    setEchelleUtilisateur(TwipsParCm, TwipsParCm);
 }
 
 void PictureBox::setEchelleUtilisateur(double twipsParUniteX, double twipsParUniteY) {
-    ux_ = twipsParUniteX / TwipsParPixel;
-    uy_ = twipsParUniteY / TwipsParPixel;
+    uxBase_ = twipsParUniteX / TwipsParPixel;
+    uyBase_ = twipsParUniteY / TwipsParPixel;
+    ux_ = uxBase_ * zoom_;
+    uy_ = uyBase_ * zoom_;
+}
+
+void PictureBox::setZoom(double zoom) {
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    ux_ = uxBase_ * zoom_;
+    uy_ = uyBase_ * zoom_;
+    styloAJour_ = false;
+    // What was drawn at the old scale would not line up with the new one.
+    termine();
+    tampons_.clear();
+    image_ = QImage();
+    refaitImage();
+    rogneEnfants();
+    update();
+}
+
+double PictureBox::largeurStylo() const {
+    return std::max(1.0, std::nearbyint(drawWidth_ * zoom_ * dpr_));
 }
 
 QPointF PictureBox::versPixels(double x, double y) const {
@@ -127,7 +154,7 @@ QPainter& PictureBox::peintre() {
 
 void PictureBox::appliqueStylo() {
     QPen stylo(foreColor_);
-    stylo.setWidthF(drawWidth_ * dpr_);
+    stylo.setWidthF(largeurStylo());
     if (drawWidth_ > 1) {
         // Wide lines are always solid, with round ends.
         stylo.setCapStyle(Qt::RoundCap);
@@ -217,7 +244,7 @@ const PictureBox::Tampon& PictureBox::tampon(double r) {
     if (tampons_.size() >= 8)
         tampons_.erase(tampons_.begin());
     Tampon t{r, foreColor_, fillColor_, fillSolid_, drawWidth_, {}, 0};
-    t.marge = int(std::ceil(drawWidth_ * dpr_)) + 1;
+    t.marge = int(std::ceil(largeurStylo())) + 1;
     const int cote = int(2 * (r + t.marge)) + 1;
     t.image = QImage(cote, cote, QImage::Format_ARGB32_Premultiplied);
     t.image.fill(Qt::transparent);
@@ -235,7 +262,8 @@ void PictureBox::PSet(float x, float y, const QColor& c) {
     QPainter& p = peintre();
     const QPointF pt = aligne(x, y);
     if (drawWidth_ <= 1) {
-        p.fillRect(QRectF(pt, QSizeF(dpr_, dpr_)), c);
+        const double w = largeurStylo();
+        p.fillRect(QRectF(pt, QSizeF(w, w)), c);
     } else {
         const QImage& d = point(c);
         p.drawImage(QPointF(pt.x() - d.width() / 2, pt.y() - d.height() / 2), d);
@@ -249,7 +277,7 @@ void PictureBox::PSet(float x, float y, const QColor& c) {
 // every pixel whose centre lies within the disc, so a 4-pixel dot is the
 // round 12-pixel dot, not the squarish one a small ellipse rasterises to.
 const QImage& PictureBox::point(const QColor& c) {
-    const int n = std::max(2, int(std::nearbyint(drawWidth_ * dpr_)));
+    const int n = std::max(2, int(largeurStylo()));
     if (point_.width() != n || pointCouleur_ != c) {
         point_ = QImage(n, n, QImage::Format_ARGB32_Premultiplied);
         point_.fill(Qt::transparent);
@@ -296,9 +324,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
     const int b = bordure();
     p.drawImage(QRectF(b, b, image_.width() / dpr_, image_.height() / dpr_), image_);
     if (b) {
-        p.setPen(QPen(Qt::black, 0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
+        // The border, b logical pixels wide, inside the outer size.
+        const QRegion cadre = QRegion(rect()) - QRegion(rect().adjusted(b, b, -b, -b));
+        for (const QRect& r : cadre)
+            p.fillRect(r, Qt::black);
     }
 }
 

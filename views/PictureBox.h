@@ -23,9 +23,14 @@ public:
     /// Background colour, used by Cls.
     void setFond(const QColor& c);
     QColor fond() const { return fond_; }
-    /// A 1-pixel black line border drawn inside the outer size.
+    /// A 1-pixel black line border (at 100 %) drawn inside the outer size.
     void setBordure(bool b);
-    int bordure() const { return bordure_ ? 1 : 0; }
+    /// Width of the border in logical pixels, 0 without one.
+    int bordure() const;
+    /// Zoom of the window (1 for 100 %): the scale units, the line widths and
+    /// the border grow with it. The backing image is cleared; redraw after.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
     /// Size of the drawing area inside the border, in logical pixels.
     QSize interieur() const;
 
@@ -41,6 +46,8 @@ public:
     /// Logical pixels inside the border to scale units.
     QPointF versEchelle(QPointF px) const;
 
+    /// Drawing width in device pixels: the line width at the zoom and density.
+    double largeurStylo() const;
     /// Device pixel ratio of the backing image (follows the screen by default).
     void setRatio(qreal dpr);
     qreal ratio() const { return dpr_; }
@@ -117,7 +124,9 @@ private:
     std::unique_ptr<QPainter> peintre_;
     QColor fond_{Qt::white};
     bool bordure_ = false;
-    double ux_ = 1, uy_ = 1;
+    double ux_ = 1, uy_ = 1;         ///< logical pixels per scale unit, at the zoom
+    double uxBase_ = 1, uyBase_ = 1; ///< the same at 100 %
+    double zoom_ = 1;
     qreal dpr_ = 1;
     bool dprFixe_ = false;
     int drawWidth_ = 1;

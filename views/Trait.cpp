@@ -1,6 +1,7 @@
 #include "views/Trait.h"
 
 #include "views/PictureBox.h"
+#include "views/Twips.h"
 
 #include <QPainter>
 #include <cmath>
@@ -34,7 +35,7 @@ void Trait::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPointF a = boite_->versPixels(x1_, y1_), z = boite_->versPixels(x2_, y2_);
     const QPointF o = pos() - QPoint(boite_->bordure(), boite_->bordure());
-    p.setPen(QPen(couleur_, 1));
+    p.setPen(QPen(couleur_, epaisseur(1, boite_->zoom())));
     p.drawLine(QPointF(std::nearbyint(a.x()), std::nearbyint(a.y())) - o,
                QPointF(std::nearbyint(z.x()), std::nearbyint(z.y())) - o);
 }

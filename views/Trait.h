@@ -15,6 +15,8 @@ public:
     /// End points in the container's scale units.
     void setPoints(double x1, double y1, double x2, double y2);
     void setX(double x1, double x2) { setPoints(x1, y1_, x2, y2_); }
+    /// Places the line again after its container's scale changed.
+    void replace() { setPoints(x1_, y1_, x2_, y2_); }
     double x1() const { return x1_; }
     double x2() const { return x2_; }
     double y1() const { return y1_; }
