@@ -18,7 +18,8 @@
 
 namespace vibralume {
 
-Accueil::Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* parent)
+Accueil::Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* parent,
+                 double zoom)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_(m), alea_(alea),
       fabrique_(std::move(fabrique)) {
     if (!fabrique_)
@@ -32,18 +33,19 @@ Accueil::Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* pare
     pal.setColor(QPalette::Window, resoudCouleur(FondAccueil));
     setPalette(pal);
     setAutoFillBackground(true);
-    setFixedSize(twips(LargeurAccueil), twips(HauteurAccueil));
+    setFixedSize(twips(LargeurAccueil, zoom), twips(HauteurAccueil, zoom));
     centreAuPremierAffichage(this);
     setCursor(Qt::ArrowCursor);
 
-    controles_ = construitControles(this, MiseEnPageAccueil());
+    controles_ = construitControles(this, MiseEnPageAccueil(), zoom);
     const Resolveur r(controles_, "Accueil");
     Colonne_ = r.trouve<PictureBox>("Colonne");
     // The logo lies inside its frame: rounded to whole pixels on its own, it
     // would cover the frame's right and bottom edges.
     auto* logo = r.trouve<ImageControle>("Image2");
+    const int e = epaisseur(1, zoom);
     logo->setGeometry(logo->geometry() &
-                      r.trouve<Forme>("Shape1")->geometry().adjusted(1, 1, -1, -1));
+                      r.trouve<Forme>("Shape1")->geometry().adjusted(e, e, -e, -e));
     Colonne_->setEchelleUtilisateur(LargeurColonne / UnitesColonneX,
                                     HauteurColonne / UnitesColonneY);
     connect(r.trouve<QPushButton>("Command1"), &QPushButton::clicked, this,

@@ -20,10 +20,12 @@ public:
     /// Builds, but does not show, the main window.
     using FabriqueOS = std::function<QWidget*()>;
 
-    /// Builds the page and starts its animation. The state and the generator
-    /// belong to the caller; `fabrique` is called once, by the start button.
-    /// The page deletes itself when it closes: create it with new.
-    Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* parent = nullptr);
+    /// Builds the page at `zoom` (1 for 100 %) and starts its animation. The
+    /// state and the generator belong to the caller; `fabrique` is called
+    /// once, by the start button. The page deletes itself when it closes:
+    /// create it with new.
+    Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* parent = nullptr,
+            double zoom = 1);
     ~Accueil() override;
 
     /// A control by its name in the program ("Colonne", "Command1", ...).

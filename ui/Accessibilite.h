@@ -1,0 +1,20 @@
+#pragma once
+// Names and descriptions of the main window's controls for screen readers,
+// in French; nothing of the window's look changes (no tooltips are added).
+
+#include <QCoreApplication>
+
+namespace vibralume {
+
+class OS;
+
+class Accessibilite {
+    Q_DECLARE_TR_FUNCTIONS(Accessibilite)
+public:
+    /// Gives every control a pupil can use or read an accessible name and,
+    /// where useful, a description; the scroll bars' descriptions follow
+    /// their captions.
+    static void applique(OS& os);
+};
+
+} // namespace vibralume

@@ -1,0 +1,57 @@
+#pragma once
+// What the classroom adds around the main window, each in its own class:
+// zoom and full screen, the keyboard, the volume, names for screen readers,
+// and the settings that keep them from one lesson to the next.
+
+#include <QObject>
+#include <QSize>
+#include <functional>
+#include <memory>
+
+namespace vibralume {
+
+class Annonce;
+class NavigationClavier;
+class OS;
+class Raccourcis;
+class Reglages;
+class Volume;
+class ZoomOS;
+
+/// How the window starts: the zoom asked for, and the volume.
+struct DemarrageOS {
+    double zoom = 1;          ///< 1 for 100 %
+    bool ajuste = false;      ///< the largest zoom the screen takes
+    bool pleinEcran = false;
+    int volume = 100;         ///< percent
+    bool muet = false;
+};
+
+class ComplementsOS : public QObject {
+    Q_OBJECT
+public:
+    /// `gain` receives the output's gain; `reglages` (may be null in tests)
+    /// remembers what the user changes.
+    ComplementsOS(OS& os, const DemarrageOS& demarrage, std::function<void(double)> gain,
+                  Reglages* reglages);
+    ~ComplementsOS() override;
+
+    ZoomOS& zoom() { return *zoom_; }
+    Volume& volume() { return *volume_; }
+    Raccourcis& raccourcis() { return *raccourcis_; }
+    NavigationClavier& navigation() { return *navigation_; }
+
+    /// The zoom to start at: the one asked for, or the largest that fits
+    /// the screen's free area when it would not fit there (title bar allowed for).
+    static double zoomDeDepart(const DemarrageOS& d, QSize zoneLibre);
+
+private:
+    OS& os_;
+    ZoomOS* zoom_;
+    Volume* volume_;
+    Raccourcis* raccourcis_;
+    NavigationClavier* navigation_;
+    Annonce* annonce_;
+};
+
+} // namespace vibralume

@@ -1,0 +1,52 @@
+#pragma once
+// What the program remembers between runs: the zoom, full screen, the volume
+// and its mute, the language. Kept in the user's settings file (QSettings, the
+// desktop's usual place); whatever is unreadable, damaged or out of range is
+// replaced by its default, and said once on the journal.
+
+#include <QString>
+#include <memory>
+#include <ostream>
+
+class QSettings;
+
+namespace vibralume {
+
+struct ValeursReglages {
+    int zoomPourcent = 100; ///< 50 to 400
+    bool pleinEcran = false;
+    int volume = 100; ///< percent of the tone as the file defines it
+    bool muet = false;
+    QString langue = QStringLiteral("fr"); ///< "fr" or "en"
+};
+
+class Reglages {
+public:
+    /// The user's settings file; `journal` hears of a damaged one.
+    explicit Reglages(std::ostream& journal);
+    /// A given settings file (INI), for tests.
+    Reglages(const QString& fichier, std::ostream& journal);
+    ~Reglages();
+
+    /// The values stored, each checked; defaults where there are none.
+    ValeursReglages lis();
+
+    void ecrisZoom(int pourcent);
+    void ecrisPleinEcran(bool oui);
+    void ecrisVolume(int pourcent);
+    void ecrisMuet(bool oui);
+    void ecrisLangue(const QString& langue);
+
+    /// Where the settings live.
+    QString fichier() const;
+
+private:
+    void ecris(const QString& cle, const QVariant& valeur);
+    void signale(const QString& raison);
+
+    std::unique_ptr<QSettings> settings_;
+    std::ostream& journal_;
+    bool averti_ = false;
+};
+
+} // namespace vibralume
