@@ -1,7 +1,10 @@
 #include "ui/Reglages.h"
 
+#include <QFile>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QStringList>
+#include <algorithm>
 
 namespace vibralume {
 
@@ -32,6 +35,18 @@ bool booleen(const QVariant& v, bool& sortie) {
     return true;
 }
 
+/// A settings file is lines of UTF-8 text; anything else was damaged (a disk
+/// fault, a file of another program), whatever the reader makes of it.
+bool estDuTexte(const QByteArray& octets) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString texte = utf8.decode(octets);
+    if (utf8.hasError())
+        return false;
+    return std::none_of(texte.begin(), texte.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control && c != u'\n' && c != u'\r' && c != u'\t';
+    });
+}
+
 } // namespace
 
 Reglages::Reglages(std::ostream& journal)
@@ -60,7 +75,12 @@ void Reglages::signale(const QString& raison) {
 
 ValeursReglages Reglages::lis() {
     ValeursReglages v;
-    if (settings_->status() != QSettings::NoError) {
+    QFile brut(fichier());
+    if (brut.exists() && !brut.open(QIODevice::ReadOnly)) {
+        signale(QStringLiteral("illisibles"));
+        return v;
+    }
+    if (settings_->status() != QSettings::NoError || !estDuTexte(brut.readAll())) {
         signale(settings_->status() == QSettings::AccessError ? QStringLiteral("illisibles")
                                                               : QStringLiteral("endommagés"));
         return v;

@@ -1,0 +1,215 @@
+// What the program remembers between lessons: written when changed, read
+// back at start, and a damaged or strange settings file falls back to the
+// defaults with one line on the journal. The volume's law, and the home
+// page's keys.
+
+#include "Banc.h"
+#include "ui/Accueil.h"
+#include "ui/ClavierAccueil.h"
+#include "ui/ComplementsOS.h"
+#include "ui/Reglages.h"
+#include "ui/Volume.h"
+#include "ui/ZoomOS.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace vibralume;
+
+namespace {
+
+std::size_t lignes(const std::ostringstream& o) {
+    const std::string t = o.str();
+    return std::size_t(std::count(t.begin(), t.end(), '\n'));
+}
+
+} // namespace
+
+class TstReglages : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    // Nothing stored: the defaults, and nothing said.
+    void parDefaut() {
+        QTemporaryDir d;
+        std::ostringstream journal;
+        Reglages r(d.filePath(QStringLiteral("vibralume.ini")), journal);
+        const ValeursReglages v = r.lis();
+        QCOMPARE(v.zoomPourcent, 100);
+        QVERIFY(!v.pleinEcran);
+        QCOMPARE(v.volume, 100);
+        QVERIFY(!v.muet);
+        QCOMPARE(v.langue, QStringLiteral("fr"));
+        QCOMPARE(journal.str(), std::string());
+    }
+
+    // The window's changes are written as they happen, and read back.
+    void ecritsEtRelus() {
+        QTemporaryDir d;
+        const QString fichier = d.filePath(QStringLiteral("vibralume.ini"));
+        std::ostringstream journal;
+        {
+            Reglages r(fichier, journal);
+            Banc b;
+            ComplementsOS c(
+                *b.os, DemarrageOS{}, [](double) {}, &r);
+            c.zoom().setZoom(1.5);
+            c.volume().setPourcent(40);
+            c.volume().basculeMuet();
+            r.ecrisLangue(QStringLiteral("en"));
+        }
+        Reglages relus(fichier, journal);
+        const ValeursReglages v = relus.lis();
+        QCOMPARE(v.zoomPourcent, 150);
+        QCOMPARE(v.volume, 40);
+        QVERIFY(v.muet);
+        QVERIFY(!v.pleinEcran);
+        QCOMPARE(v.langue, QStringLiteral("en"));
+        QCOMPARE(journal.str(), std::string());
+    }
+
+    // Whatever cannot be trusted goes back to its default, the rest is kept,
+    // and one line tells where the file is.
+    void fichierEndommage_data() {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("volume");
+        QTest::addColumn<bool>("averti");
+        QTest::newRow("sound") << QByteArray("[affichage]\nzoom=175\n[son]\nvolume=30\n") << 175
+                               << 30 << false;
+        QTest::newRow("not text") << QByteArray("[affichage]\nzoom=150\n\x01\x02\x03\n") << 100
+                                  << 100 << true;
+        QTest::newRow("binary garbage")
+            << QByteArray::fromHex("000102ff20676172626167652080") << 100 << 100 << true;
+        QTest::newRow("unclosed section")
+            << QByteArray("[affichage\nzoom=150\n") << 100 << 100 << true;
+        QTest::newRow("zoom out of range, volume kept")
+            << QByteArray("[affichage]\nzoom=1000\n[son]\nvolume=30\n") << 100 << 30 << true;
+        QTest::newRow("words for numbers")
+            << QByteArray("[affichage]\nzoom=grand\n[son]\nvolume=fort\nmuet=peut-etre\n") << 100
+            << 100 << true;
+        QTest::newRow("negative volume") << QByteArray("[son]\nvolume=-5\n") << 100 << 100 << true;
+    }
+    void fichierEndommage() {
+        QFETCH(QByteArray, contenu);
+        QFETCH(int, zoom);
+        QFETCH(int, volume);
+        QFETCH(bool, averti);
+        QTemporaryDir d;
+        const QString fichier = d.filePath(QStringLiteral("vibralume.ini"));
+        QFile f(fichier);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contenu);
+        f.close();
+        std::ostringstream journal;
+        Reglages r(fichier, journal);
+        const ValeursReglages v = r.lis();
+        QCOMPARE(v.zoomPourcent, zoom);
+        QCOMPARE(v.volume, volume);
+        QCOMPARE(lignes(journal), std::size_t(averti ? 1 : 0));
+        if (averti) {
+            QVERIFY(journal.str().find("vibralume : réglages") == 0);
+            QVERIFY(journal.str().find(fichier.toStdString()) != std::string::npos);
+        }
+        r.lis();
+        QCOMPARE(lignes(journal), std::size_t(averti ? 1 : 0)); // said once
+    }
+
+    // The volume: steps of 10 %, kept within 0 and 100, its cube as the gain,
+    // 0 when muted; a new volume lifts the mute.
+    void volume() {
+        QList<double> gains;
+        Volume v([&](double g) { gains << g; }, 50);
+        QCOMPARE(gains, QList<double>{0.125});
+        v.plus();
+        QCOMPARE(v.pourcent(), 60);
+        QVERIFY(qFuzzyCompare(gains.last(), 0.216));
+        v.setPourcent(95);
+        v.plus();
+        v.plus();
+        QCOMPARE(v.pourcent(), 100);
+        QCOMPARE(gains.last(), 1.0);
+        v.setPourcent(7);
+        v.moins();
+        v.moins();
+        QCOMPARE(v.pourcent(), 0);
+        QCOMPARE(gains.last(), 0.0);
+        v.setPourcent(30);
+        v.basculeMuet();
+        QCOMPARE(gains.last(), 0.0);
+        QVERIFY(v.muet());
+        v.plus();
+        QVERIFY(!v.muet());
+        QCOMPARE(v.pourcent(), 40);
+        QVERIFY(qFuzzyCompare(gains.last(), 0.064));
+    }
+
+    // The settings' zoom chooses the start, unless it does not fit the screen.
+    void zoomDeDepart_data() {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<bool>("ajuste");
+        QTest::addColumn<QSize>("ecran");
+        QTest::addColumn<QSize>("fenetre");
+        QTest::newRow("100 % on 1920 x 1080")
+            << 1.0 << false << QSize(1920, 1040) << QSize(1008, 694);
+        QTest::newRow("125 % on 1920 x 1080")
+            << 1.25 << false << QSize(1920, 1040) << QSize(1260, 867);
+        QTest::newRow("150 % too tall: the largest that fits")
+            << 1.5 << false << QSize(1920, 1040) << QSize(1442, 992);
+        QTest::newRow("a 200 % desktop") << 1.0 << false << QSize(960, 510) << QSize(671, 462);
+        QTest::newRow("fit asked") << 1.0 << true << QSize(1920, 1040) << QSize(1442, 992);
+    }
+    void zoomDeDepart() {
+        QFETCH(double, zoom);
+        QFETCH(bool, ajuste);
+        QFETCH(QSize, ecran);
+        QFETCH(QSize, fenetre);
+        DemarrageOS d;
+        d.zoom = zoom;
+        d.ajuste = ajuste;
+        const QSize t = ZoomOS::taille(ComplementsOS::zoomDeDepart(d, ecran));
+        QCOMPARE(t, fenetre);
+        // With its frame, it lies within the screen's free area.
+        QVERIFY(t.width() + 16 <= ecran.width() && t.height() + 48 <= ecran.height());
+    }
+
+    // On the home page, Return and Space start, Escape ends the program.
+    void clavierAccueil_data() {
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<bool>("demarre");
+        QTest::newRow("Return") << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << true;
+        QTest::newRow("Space") << int(Qt::Key_Space) << true;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << false;
+    }
+    void clavierAccueil() {
+        QFETCH(int, touche);
+        QFETCH(bool, demarre);
+        Module1 m;
+        AleatoireScripte alea{{0.5}};
+        int fabriques = 0;
+        QWidget os;
+        QPointer<Accueil> a = new Accueil(m, alea, [&]() -> QWidget* {
+            ++fabriques;
+            return &os;
+        });
+        new ClavierAccueil(*a);
+        a->show();
+        QApplication::setActiveWindow(a);
+        QSignalSpy fin(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
+        QTest::keyClick(a.data(), Qt::Key(touche));
+        QCOMPARE(fabriques, demarre ? 1 : 0);
+        if (demarre) {
+            QVERIFY(os.isVisible());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(a.isNull());
+        } else {
+            delete a.data();
+        }
+    }
+};
+
+QTEST_MAIN(TstReglages)
+#include "tst_reglages.moc"
