@@ -23,5 +23,5 @@ rm -rf build-paquet/_CPack_Packages
 
 paquet=$(ls build-paquet/vibralume_*.deb)
 # Errors fail the script; warnings and notes are shown.
-lintian --info --fail-on error "$paquet"
+lintian --display-info --fail-on error "$paquet"
 echo "Package: $paquet"

@@ -70,8 +70,15 @@ for bib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimed
     [[ ", $depends" == *", $bib (>= "* ]] || echec "Depends lacks $bib: $depends"
 done
 
+# dpkg checks what it unpacks against md5sums: made after the last change.
+controle=$(mktemp -d)
+trap 'rm -rf "$controle"' EXIT
+dpkg-deb -e "$paquet" "$controle"
+(cd "$dossier/racine" && md5sum --quiet -c "$controle/md5sums") >&2 ||
+    echec "md5sums do not match the files"
+
 sections=$(readelf -S --wide "$programme")
-grep -Eq '\.(symtab|debug_info)\b' <<<"$sections" && echec "the program is not stripped"
+grep -Eq '\.(symtab|debug_info|comment)\b' <<<"$sections" && echec "the program is not stripped"
 readelf -d "$programme" | grep -Eq 'RPATH|RUNPATH' &&
     echec "the program has a search path: $(readelf -d "$programme" | grep -E 'RPATH|RUNPATH')"
 
