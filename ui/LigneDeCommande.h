@@ -47,9 +47,6 @@ public:
 
     /// The help text: usage line, description and options, in French.
     static QString aide();
-
-    /// Every option the program itself defines, by its long name.
-    static QStringList nomsOptions();
 };
 
 } // namespace vibralume

@@ -1,34 +1,42 @@
 #!/usr/bin/env bash
-# The installed program, run from the unpacked package by a user who may not
-# write in its folder, as after a system install: the main window loads and
-# writes the tone into the user's data folder, says so once on standard error,
-# and leaves the program's folder as it was.
+# The installed program, run from the package unpacked into a temporary root
+# by a user who may not write in its folder, as after a system install: the
+# main window loads and writes the tone into the user's data folder, says so
+# once on standard error, and leaves the program's folder as it was.
 #   lancement.sh <folder made by construit.sh>
 set -euo pipefail
-racine=$(realpath "$1/racine")
+paquet=$(echo "$1"/vibralume_*.deb)
+# Root writes anywhere: the program then runs as nobody, for whom the
+# package's root-owned folder is closed, as it is for a user; nobody must be
+# able to reach the temporary root, so it lies in /tmp.
+if [ "$(id -u)" -eq 0 ]; then
+    temp=$(mktemp -d /tmp/vibralume-lancement.XXXXXX)
+    chmod 755 "$temp"
+    utilisateur=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+else
+    temp=$(mktemp -d)
+    utilisateur=()
+fi
+temp=$(realpath "$temp")
+racine=$temp/racine
 programme=$racine/usr/bin/vibralume
-temp=$(mktemp -d)
 pid=
 fin() {
     [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
-    chmod u+w "$racine/usr/bin"
+    chmod -R u+w "$temp"
     rm -rf "$temp"
 }
 trap fin EXIT
-mkdir -m 700 "$temp/donnees" "$temp/run"
-
-# Root writes anywhere: the program then runs as nobody, for whom the
-# package's root-owned folder is closed, as it is for a user.
+dpkg-deb -x "$paquet" "$racine"
+mkdir -m 700 "$temp/maison" "$temp/donnees" "$temp/run"
 if [ "$(id -u)" -eq 0 ]; then
-    chown -R nobody:nogroup "$temp"
-    utilisateur=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    chown nobody:nogroup "$temp/maison" "$temp/donnees" "$temp/run"
 else
     chmod a-w "$racine/usr/bin"
-    utilisateur=()
 fi
 avant=$(ls -A "$racine/usr/bin")
 
-(cd "$temp" && exec env -i PATH=/usr/bin:/bin HOME="$temp" XDG_DATA_HOME="$temp/donnees" \
+(cd "$temp/maison" && exec env -i PATH=/usr/bin:/bin HOME="$temp/maison" XDG_DATA_HOME="$temp/donnees" \
     XDG_RUNTIME_DIR="$temp/run" QT_QPA_PLATFORM=offscreen \
     "${utilisateur[@]}" "$programme" --sans-accueil 2>"$temp/erreurs") &
 pid=$!
