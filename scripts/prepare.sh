@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what this machine lacks (Debian 12), then configures and builds
 # Vibralume in ./build. Safe to run again: it installs nothing twice and
-# rebuilds only what changed.
+# rebuilds only what changed. With --paquets-seulement it only installs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +12,7 @@ paquets=(
     fonts-crosextra-carlito fonts-liberation2
     libbenchmark-dev
     pulseaudio pulseaudio-utils poppler-utils
+    dpkg-dev file desktop-file-utils appstream man-db lintian
 )
 
 manquants=()
@@ -27,6 +28,10 @@ if ((${#manquants[@]})); then
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
         "${manquants[@]}"
+fi
+
+if [ "${1:-}" = --paquets-seulement ]; then
+    exit 0
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
