@@ -7,6 +7,7 @@
 #include <QAudioSink>
 #include <QMediaDevices>
 
+#include <cmath>
 #include <iostream>
 
 namespace vibralume {
@@ -134,6 +135,11 @@ void Lecture::alimente() {
     }
     tampon_.resize(static_cast<std::size_t>(libre));
     const std::size_t octets = boucle_.lis(tampon_.data(), tampon_.size());
+    if (gain_ != 1) {
+        auto* e = reinterpret_cast<int16_t*>(tampon_.data());
+        for (std::size_t k = 0; k < octets / 2; ++k)
+            e[k] = int16_t(std::lround(e[k] * gain_));
+    }
     flux_->write(tampon_.data(), static_cast<qint64>(octets));
 }
 

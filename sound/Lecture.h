@@ -41,6 +41,8 @@ public:
     /// Stops the tone; nothing else is heard.
     void ArreteSon();
 
+    /// Gain applied to the samples at the output (0 to 1), never to the file.
+    void setGain(double gain) { gain_ = gain; }
     /// True while a tone goes to the output.
     bool joue() const;
     /// Samples in one turn of the loop being played (0 before any).
@@ -66,6 +68,7 @@ private:
     QTimer remplissage_;
     std::vector<char> tampon_;
     bool averti_ = false;
+    double gain_ = 1;
 };
 
 } // namespace vibralume

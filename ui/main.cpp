@@ -6,10 +6,14 @@
 #include "sound/SonLecture.h"
 #include "ui/Accueil.h"
 #include "ui/Application.h"
+#include "ui/ClavierAccueil.h"
+#include "ui/ComplementsOS.h"
 #include "ui/LigneDeCommande.h"
 #include "ui/OS.h"
+#include "ui/Reglages.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QPointer>
 #include <iostream>
 #include <memory>
@@ -35,9 +39,25 @@ int main(int argc, char* argv[]) {
     // where the program's own folder may not be written.
     DossierSon dossier(DossierSon::dossierExecutable(), std::cerr);
     SonLecture son(dossier, std::cerr);
+
+    // The zoom and the volume: the command line's, or the last ones used.
+    Reglages reglages(std::cerr);
+    const ValeursReglages derniers = reglages.lis();
+    DemarrageOS depart;
+    depart.zoom = options.zoomPourcent.value_or(derniers.zoomPourcent) / 100.0;
+    depart.ajuste = options.zoomAjuste;
+    depart.pleinEcran = derniers.pleinEcran && !options.zoomPourcent && !options.zoomAjuste;
+    depart.volume = options.volume.value_or(derniers.volume);
+    depart.muet = !options.volume && derniers.muet;
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    const double zoom =
+        ComplementsOS::zoomDeDepart(depart, ecran ? ecran->availableGeometry().size() : QSize());
+
     std::unique_ptr<OS> fenetre;
     const auto ouvreOS = [&]() -> QWidget* {
         fenetre = std::make_unique<OS>(etat, horloge, alea, son);
+        new ComplementsOS(
+            *fenetre, depart, [&son](double gain) { son.lecture().setGain(gain); }, &reglages);
         return fenetre.get();
     };
 
@@ -47,7 +67,9 @@ int main(int argc, char* argv[]) {
     if (options.sansAccueil) {
         ouvreOS()->show();
     } else {
-        accueil = new Accueil(etat, alea, ouvreOS);
+        // At the main window's zoom, which fits the screen: so does the page.
+        accueil = new Accueil(etat, alea, ouvreOS, nullptr, zoom);
+        new ClavierAccueil(*accueil);
         accueil->show();
     }
     const int code = app.exec();
