@@ -80,7 +80,8 @@ ValeursReglages Reglages::lis() {
         signale(QStringLiteral("illisibles"));
         return v;
     }
-    if (settings_->status() != QSettings::NoError || !estDuTexte(brut.readAll())) {
+    const QByteArray octets = brut.isOpen() ? brut.readAll() : QByteArray();
+    if (settings_->status() != QSettings::NoError || !estDuTexte(octets)) {
         signale(settings_->status() == QSettings::AccessError ? QStringLiteral("illisibles")
                                                               : QStringLiteral("endommagés"));
         return v;
