@@ -6,6 +6,7 @@
 #include "tests/model/Doublures.h"
 #include "ui/Application.h"
 #include "ui/OS.h"
+#include "ui/ZoomOS.h"
 #include "views/Etiquette.h"
 #include "views/PictureBox.h"
 
@@ -71,8 +72,30 @@ void TickCapteurs(benchmark::State& etat, qreal dpr) {
     }
 }
 
+// A zoom change with everything open: the layout placed again, the drawings
+// made again. Each iteration is one change from `depuis` to `vers` (the way
+// back is not timed).
+void Zoom(benchmark::State& etat, double depuis, double vers) {
+    Fenetre f(1);
+    for (const char* nom : {"Label13", "capteur1", "Capteur2"})
+        emit f.os->controle<Etiquette>(nom)->clicked();
+    f.os->show();
+    ZoomOS z(*f.os);
+    z.setZoom(depuis);
+    for (auto _ : etat) {
+        z.setZoom(vers);
+        etat.PauseTiming();
+        z.setZoom(depuis);
+        etat.ResumeTiming();
+    }
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(Zoom, 100_to_125, 1.0, 1.25)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Zoom, 100_to_200, 1.0, 2.0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Zoom, 375_to_400, 3.75, 4.0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Zoom, 200_to_100, 2.0, 1.0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(Tick, progressive_dpr1, 1.0, false)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(Tick, progressive_dpr2, 2.0, false)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(Tick, standing_dpr1, 1.0, true)->Repetitions(10)->ReportAggregatesOnly(true);

@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
 # CPU and memory of the running program in a real X server (Xvfb): start it,
-# press the home page's start button, open the microscopic model, let it run,
-# then measure over 10 s the share of one core used and the resident memory.
-#   bench/charge.sh [path/to/vibralume] [seconds]
+# press the home page's start button, open the microscopic model, the
+# oscilloscope and both sensors (the vibrator is open from the start), let it
+# run, then measure over a few seconds the share of one core used and the
+# resident memory.
+#   bench/charge.sh [path/to/vibralume] [seconds] [--plein-ecran]
+# With --plein-ecran the screen is 1920 x 1080 and the window goes full
+# screen (F11) before the measure. The clicks are made at 100 %.
 set -euo pipefail
 programme=${1:-build/bin/vibralume}
 duree=${2:-10}
+plein=${3:-}
 affichage=:${AFFICHAGE:-92}
-Xvfb "$affichage" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+ecran=1280x1024x24
+[ "$plein" = --plein-ecran ] && ecran=1920x1080x24
+Xvfb "$affichage" -screen 0 "$ecran" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$affichage
+# Settings of a previous run must not change the zoom being measured.
+export XDG_CONFIG_HOME=$(mktemp -d)
 sleep 1
 "$programme" >/dev/null 2>&1 &
 pid=$!
-trap 'kill $pid $xvfb 2>/dev/null' EXIT
+trap 'kill $pid $xvfb 2>/dev/null; rm -rf "$XDG_CONFIG_HOME"' EXIT
 
 # Click at (x, y) inside the window whose name matches $1.
 clique() {
@@ -21,10 +30,18 @@ clique() {
     id=$(xdotool search --sync --onlyvisible --name "$1" | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$id")"
     xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+    sleep 0.5
 }
 clique "page d'accueil" 116 348   # "Démarrer la simulation"
 sleep 1
 clique "^Vibralume$" 500 60       # the model's placeholder
+clique "^Vibralume$" 473 477      # the oscilloscope's placeholder
+clique "^Vibralume$" 339 363      # sensor 1
+clique "^Vibralume$" 339 379      # sensor 2
+if [ "$plein" = --plein-ecran ]; then
+    id=$(xdotool search --onlyvisible --name "^Vibralume$" | head -n 1)
+    xdotool windowfocus --sync "$id" key F11
+fi
 sleep 2
 
 tics=$(getconf CLK_TCK)

@@ -187,6 +187,10 @@ void place(QWidget* w, const DefControle& d, QWidget* fenetre, double zoom, QPoi
         return;
     }
     QWidget* parent = w->parentWidget();
+    // A drawing surface at its new scale before its new size: its image is
+    // then made once, at the new size, with nothing to carry over.
+    if (d.genre == Genre::Boite)
+        static_cast<PictureBox*>(w)->setZoom(zoom);
     const auto* boite = qobject_cast<PictureBox*>(parent);
     const int b = boite ? boite->bordure() : 0;
     const QPoint o = parent == fenetre ? origine : QPoint();
@@ -195,7 +199,6 @@ void place(QWidget* w, const DefControle& d, QWidget* fenetre, double zoom, QPoi
     const int e = epaisseur(1, zoom);
     switch (d.genre) {
     case Genre::Boite:
-        static_cast<PictureBox*>(w)->setZoom(zoom);
         if (d.police.famille)
             w->setFont(resoudPolice(d.police, zoom));
         break;
@@ -309,10 +312,13 @@ QHash<QString, QWidget*> construitControles(QWidget* fenetre, const std::vector<
         pointeur(w, d);
         if (d.bulle)
             w->setToolTip(QString::fromUtf8(d.bulle));
-        w->setVisible(d.visible);
         controles.insert(w->objectName(), w);
     }
+    // Placed before they are shown: a control shown without a size of its
+    // own would first be sized to its contents, for nothing.
     placeControles(fenetre, controles, table, zoom);
+    for (const DefControle& d : table)
+        controles.value(QString::fromLatin1(d.nom))->setVisible(d.visible);
     // Controls painted on their container's surface lie behind the windowed
     // ones; within each layer the first listed lies in front.
     for (bool leger : {true, false})

@@ -6,6 +6,8 @@
 
 namespace vibralume {
 
+Etiquette::~Etiquette() = default;
+
 Etiquette::Etiquette(QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -16,25 +18,35 @@ Etiquette::Etiquette(QWidget* parent) : QLabel(parent) {
 
 // Lines follow each other at the font's own height, with no extra leading:
 // a two-line caption fits where the layout gave it room for two lines.
+// The layout is kept from one paint to the next: the markers over the model
+// are painted again at every tick, their caption unchanged.
 void Etiquette::paintEvent(QPaintEvent*) {
     QPainter p(this);
     drawFrame(&p);
     p.setPen(palette().color(QPalette::WindowText));
     const QRect zone = contentsRect();
-    QTextLayout mise(text(), font(), this);
-    QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
-    option.setWrapMode(QTextOption::WordWrap);
-    mise.setTextOption(option);
-    const qreal pas = QFontMetricsF(font(), this).height();
-    qreal y = 0;
-    mise.beginLayout();
-    for (QTextLine ligne = mise.createLine(); ligne.isValid(); ligne = mise.createLine()) {
-        ligne.setLineWidth(zone.width());
-        ligne.setPosition(QPointF(0, y));
-        y += pas;
+    const Qt::Alignment h = alignment() & Qt::AlignHorizontal_Mask;
+    if (!mise_ || miseTexte_ != text() || miseLargeur_ != zone.width() || misePolice_ != font() ||
+        miseAlignement_ != h) {
+        mise_ = std::make_unique<QTextLayout>(text(), font(), this);
+        QTextOption option(h);
+        option.setWrapMode(QTextOption::WordWrap);
+        mise_->setTextOption(option);
+        const qreal pas = QFontMetricsF(font(), this).height();
+        qreal y = 0;
+        mise_->beginLayout();
+        for (QTextLine ligne = mise_->createLine(); ligne.isValid(); ligne = mise_->createLine()) {
+            ligne.setLineWidth(zone.width());
+            ligne.setPosition(QPointF(0, y));
+            y += pas;
+        }
+        mise_->endLayout();
+        miseTexte_ = text();
+        miseLargeur_ = zone.width();
+        misePolice_ = font();
+        miseAlignement_ = h;
     }
-    mise.endLayout();
-    mise.draw(&p, zone.topLeft());
+    mise_->draw(&p, zone.topLeft());
 }
 
 void Etiquette::mousePressEvent(QMouseEvent* e) {

@@ -65,11 +65,12 @@ void PictureBox::setZoom(double zoom) {
     ux_ = uxBase_ * zoom_;
     uy_ = uyBase_ * zoom_;
     styloAJour_ = false;
-    // What was drawn at the old scale would not line up with the new one.
+    // What was drawn at the old scale would not line up with the new one:
+    // the image is made anew, at the new size, when next drawn or shown.
     termine();
     tampons_.clear();
     image_ = QImage();
-    refaitImage();
+    dessin_ = rect();
     rogneEnfants();
     update();
 }
@@ -181,13 +182,15 @@ void PictureBox::refaitImage() {
     const QSize taille = interieur();
     QImage neuve(std::max(1, int(std::ceil(taille.width() * dpr_))),
                  std::max(1, int(std::ceil(taille.height() * dpr_))),
-                 QImage::Format_ARGB32_Premultiplied);
+                 QImage::Format_RGB32);
     neuve.fill(fond_);
     if (!image_.isNull()) {
         QPainter p(&neuve);
         p.drawImage(QPointF(0, 0), image_);
     }
     image_ = std::move(neuve);
+    // Whatever the old image held may show anywhere: the next clear repaints all.
+    dessin_ = rect();
 }
 
 void PictureBox::Cls() {
@@ -196,7 +199,26 @@ void PictureBox::Cls() {
     p.fillRect(image_.rect(), fond_);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     currentX = currentY = 0;
-    update();
+    // Only what was drawn since the last clear differs from the background.
+    if (!dessin_.isEmpty())
+        update(dessin_);
+    dessin_ = QRect();
+}
+
+// What a primitive changed, in the image's device pixels: the screen repaints
+// that and no more (an oscilloscope segment, the rod of the vibrator).
+void PictureBox::marque(const QRectF& r) {
+    const int b = bordure();
+    const QRect zone =
+        QRectF(r.x() / dpr_, r.y() / dpr_, r.width() / dpr_, r.height() / dpr_)
+            .toAlignedRect()
+            .adjusted(b - 1, b - 1, b + 1, b + 1) &
+        rect();
+    dessin_ |= zone;
+    if (!sale_.contains(zone)) {
+        sale_ |= zone;
+        update(sale_);
+    }
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, const QColor& c) {
@@ -207,10 +229,12 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, const QColor& c) {
         p.setPen(stylo);
         styloAJour_ = false;
     }
-    p.drawLine(aligne(x1, y1), aligne(x2, y2));
+    const QPointF a = aligne(x1, y1), z = aligne(x2, y2);
+    p.drawLine(a, z);
+    const double e = p.pen().widthF() / 2 + 1;
+    marque(QRectF(a, z).normalized().adjusted(-e, -e, e, e));
     currentX = x2;
     currentY = y2;
-    update();
 }
 
 void PictureBox::Box(float x1, float y1, float x2, float y2, const QColor& c) {
@@ -218,9 +242,9 @@ void PictureBox::Box(float x1, float y1, float x2, float y2, const QColor& c) {
     // Both corners are inside the box, as with the platform's filled boxes.
     const QRectF r = QRectF(aligne(x1, y1), aligne(x2, y2)).normalized();
     p.fillRect(r.adjusted(0, 0, 1, 1), c);
+    marque(r.adjusted(0, 0, 1, 1));
     currentX = x2;
     currentY = y2;
-    update();
 }
 
 void PictureBox::Circle(float x, float y, float rayon) {
@@ -230,10 +254,11 @@ void PictureBox::Circle(float x, float y, float rayon) {
     // The particles are hundreds of identical discs: draw one once, then
     // stamp its pixels, which wide outlines would otherwise make slow.
     const Tampon& t = tampon(r);
-    p.drawImage(QPointF(c.x() - r - t.marge, c.y() - r - t.marge), t.image);
+    const QPointF coin(c.x() - r - t.marge, c.y() - r - t.marge);
+    p.drawImage(coin, t.image);
+    marque(QRectF(coin, t.image.size()));
     currentX = x;
     currentY = y;
-    update();
 }
 
 const PictureBox::Tampon& PictureBox::tampon(double r) {
@@ -264,13 +289,15 @@ void PictureBox::PSet(float x, float y, const QColor& c) {
     if (drawWidth_ <= 1) {
         const double w = largeurStylo();
         p.fillRect(QRectF(pt, QSizeF(w, w)), c);
+        marque(QRectF(pt, QSizeF(w, w)));
     } else {
         const QImage& d = point(c);
-        p.drawImage(QPointF(pt.x() - d.width() / 2, pt.y() - d.height() / 2), d);
+        const QPointF coin(pt.x() - d.width() / 2, pt.y() - d.height() / 2);
+        p.drawImage(coin, d);
+        marque(QRectF(coin, d.size()));
     }
     currentX = x;
     currentY = y;
-    update();
 }
 
 // A wide point is a round dot as many pixels across as the line is wide:
@@ -305,10 +332,10 @@ void PictureBox::Print(double nombre) {
     const QPointF haut = aligne(currentX, currentY);
     p.drawText(QPointF(haut.x(), haut.y() + fm.ascent()), texte);
     p.restore();
+    marque(QRectF(haut, QSizeF(fm.horizontalAdvance(texte), fm.height())));
     // The next print starts on the following line, at the left edge.
     currentX = 0;
     currentY += fm.height() / dpr_ / uy_;
-    update();
 }
 
 const QImage& PictureBox::image() {
@@ -317,12 +344,17 @@ const QImage& PictureBox::image() {
     return image_;
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::paintEvent(QPaintEvent* e) {
     termine();
     assureImage();
+    sale_ = QRect();
     QPainter p(this);
     const int b = bordure();
-    p.drawImage(QRectF(b, b, image_.width() / dpr_, image_.height() / dpr_), image_);
+    // Only the part of the image asked for: most ticks change a few pixels.
+    const QRect zone = e->rect() & QRect(b, b, image_.width(), image_.height());
+    const QRectF source((zone.x() - b) * dpr_, (zone.y() - b) * dpr_, zone.width() * dpr_,
+                        zone.height() * dpr_);
+    p.drawImage(QRectF(zone), image_, source);
     if (b) {
         // The border, b logical pixels wide, inside the outer size.
         const QRegion cadre = QRegion(rect()) - QRegion(rect().adjusted(b, b, -b, -b));

@@ -102,6 +102,8 @@ private:
     void assureImage();
     void appliqueStylo();
     QPointF aligne(double x, double y) const;
+    /// Records that a primitive changed `r` (device pixels of the image).
+    void marque(const QRectF& r);
     /// Clips a child to the interior, so that nothing it paints covers the border.
     void rogne(QWidget* enfant) const;
     void rogneEnfants() const;
@@ -120,6 +122,8 @@ private:
     QImage image_;
     std::vector<Tampon> tampons_;
     QImage point_; ///< the last wide point's dot
+    QRect dessin_; ///< what was drawn since the last clear (logical pixels)
+    QRect sale_;   ///< what waits to be repainted (logical pixels)
     QColor pointCouleur_;
     std::unique_ptr<QPainter> peintre_;
     QColor fond_{Qt::white};
