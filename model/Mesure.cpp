@@ -21,12 +21,14 @@ double PressionCapteur(const Module1& m, float x) {
     return (m.Elongation[*a + 1] - m.Elongation[*a]) * 2 + 3;
 }
 
+double NiveauCapteur(const Module1& m, float x) {
+    return m.Freq == 0 ? NiveauRepos : PressionCapteur(m, x);
+}
+
 SegmentTrace SegmentCapteur(Module1& m, int16_t n, float xCapteur) {
     const double D = m.DureeBalayage;
     const double s = PositionBalayage(m.TempsMs, D);
-    // A vibrator standing still (no frequency yet) keeps the trace on the
-    // middle line, whatever displacements remain in the slices.
-    const double y = m.Freq == 0 ? NiveauRepos : PressionCapteur(m, xCapteur);
+    const double y = NiveauCapteur(m, xCapteur);
     SegmentTrace segment;
     segment.capteur = n;
     if (s < m.TempsPrec) {

@@ -18,6 +18,11 @@ double PressionCapteur(const Module1& m, float x);
 /// Level of the oscilloscope's middle line: the pressure at rest.
 inline constexpr double NiveauRepos = 3;
 
+/// What a sensor at abscissa x (cm) shows: its pressure, or the middle line
+/// while the vibrator stands still (no frequency yet), whatever
+/// displacements remain in the slices.
+double NiveauCapteur(const Module1& m, float x);
+
 /// One segment of a sensor's trace, in oscilloscope divisions, as a tick adds it.
 struct SegmentTrace {
     int16_t capteur = 0;     ///< 1 or 2: whose trace, and so its colour

@@ -4,12 +4,16 @@
 #include "ui/Construction.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
 
 namespace vibralume {
 
 void prepareApplication() {
+    // The program speaks French whatever the system's language: numbers and
+    // dates it formats for people follow.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     chargePolices();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());

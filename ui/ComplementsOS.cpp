@@ -2,6 +2,9 @@
 
 #include "ui/Accessibilite.h"
 #include "ui/Annonce.h"
+#include "ui/Enregistrement.h"
+#include "ui/FenetreAPropos.h"
+#include "ui/MenuFond.h"
 #include "ui/MiseEnPageOS.h"
 #include "ui/NavigationClavier.h"
 #include "ui/OS.h"
@@ -37,8 +40,10 @@ ComplementsOS::ComplementsOS(OS& os, const DemarrageOS& d, std::function<void(do
     : QObject(&os), os_(os), zoom_(new ZoomOS(os)),
       volume_(new Volume(std::move(gain), d.volume, d.muet, this)),
       raccourcis_(new Raccourcis(os, *zoom_, *volume_)), navigation_(new NavigationClavier(os)),
-      annonce_(new Annonce(&os)) {
+      annonce_(new Annonce(&os)), enregistrement_(new Enregistrement(os)),
+      menu_(new MenuFond(os)) {
     Accessibilite::applique(os);
+    ajouteEnregistrement();
     const QSize zone = os.screen() ? os.screen()->availableGeometry().size() : QSize(1920, 1080);
     zoom_->setZoom(zoomDeDepart(d, zone), true);
     if (d.pleinEcran)
@@ -66,5 +71,50 @@ ComplementsOS::ComplementsOS(OS& os, const DemarrageOS& d, std::function<void(do
 }
 
 ComplementsOS::~ComplementsOS() = default;
+
+void ComplementsOS::aPropos() {
+    if (!aPropos_)
+        aPropos_ = new FenetreAPropos(&os_);
+    aPropos_->show();
+    aPropos_->raise();
+    aPropos_->activateWindow();
+}
+
+// Saving and sharing: keys, and the background's menu with the rest.
+void ComplementsOS::ajouteEnregistrement() {
+    Enregistrement* e = enregistrement_;
+    const QString groupe = tr("Enregistrer et partager");
+    raccourcis_->ajoute(groupe, tr("Ctrl + S"), tr("Enregistrer l'image de la fenêtre"),
+                        {Qt::CTRL | Qt::Key_S}, [e] { e->enregistreImageFenetre(); });
+    raccourcis_->ajoute(groupe, tr("Ctrl + Maj + S"),
+                        tr("Enregistrer l'image de la fenêtre pour l'impression (deux fois plus fine)"),
+                        {Qt::CTRL | Qt::SHIFT | Qt::Key_S}, [e] { e->enregistreImageImpression(); });
+    raccourcis_->ajoute(groupe, tr("Ctrl + C"), tr("Copier l'image de la fenêtre"),
+                        {Qt::CTRL | Qt::Key_C}, [e] { e->copieImageFenetre(); });
+    raccourcis_->ajoute(groupe, tr("Ctrl + E"), tr("Exporter les mesures des capteurs (CSV)"),
+                        {Qt::CTRL | Qt::Key_E}, [e] { e->exporteMesures(); });
+    ZoomOS* zoom = zoom_;
+    Volume* volume = volume_;
+    Raccourcis* raccourcis = raccourcis_;
+    menu_->ajoute({
+        {tr("Enregistrer l'image de la fenêtre..."), tr("Ctrl+S"),
+         [e] { e->enregistreImageFenetre(); }},
+        {tr("Enregistrer l'image pour l'impression..."), tr("Ctrl+Maj+S"),
+         [e] { e->enregistreImageImpression(); }},
+        {tr("Enregistrer l'image de l'oscilloscope..."), QString(),
+         [e] { e->enregistreImageOscilloscope(); }},
+        {tr("Copier l'image de la fenêtre"), tr("Ctrl+C"), [e] { e->copieImageFenetre(); }},
+        {tr("Exporter les mesures (CSV)..."), tr("Ctrl+E"), [e] { e->exporteMesures(); }},
+        {},
+        {tr("Agrandir"), tr("Ctrl++"), [zoom] { zoom->agrandit(); }},
+        {tr("Réduire"), tr("Ctrl+-"), [zoom] { zoom->reduit(); }},
+        {tr("Taille normale"), tr("Ctrl+0"), [zoom] { zoom->zoomNormal(); }},
+        {tr("Plein écran"), tr("F11"), [zoom] { zoom->basculePleinEcran(); }},
+        {tr("Couper ou remettre le son"), tr("Ctrl+M"), [volume] { volume->basculeMuet(); }},
+        {},
+        {tr("Raccourcis clavier"), tr("F1"), [raccourcis] { raccourcis->montreListe(); }},
+        {tr("À propos de Vibralume"), QString(), [this] { aPropos(); }},
+    });
+}
 
 } // namespace vibralume

@@ -11,6 +11,8 @@
 namespace vibralume {
 
 class Annonce;
+class Enregistrement;
+class MenuFond;
 class NavigationClavier;
 class OS;
 class Raccourcis;
@@ -40,18 +42,27 @@ public:
     Volume& volume() { return *volume_; }
     Raccourcis& raccourcis() { return *raccourcis_; }
     NavigationClavier& navigation() { return *navigation_; }
+    Enregistrement& enregistrement() { return *enregistrement_; }
+    MenuFond& menu() { return *menu_; }
+    /// Shows the About window.
+    void aPropos();
 
     /// The zoom to start at: the one asked for, or the largest that fits
     /// the screen's free area when it would not fit there (title bar allowed for).
     static double zoomDeDepart(const DemarrageOS& d, QSize zoneLibre);
 
 private:
+    void ajouteEnregistrement();
+
     OS& os_;
     ZoomOS* zoom_;
     Volume* volume_;
     Raccourcis* raccourcis_;
     NavigationClavier* navigation_;
     Annonce* annonce_;
+    Enregistrement* enregistrement_;
+    MenuFond* menu_;
+    QWidget* aPropos_ = nullptr;
 };
 
 } // namespace vibralume

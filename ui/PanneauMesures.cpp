@@ -113,6 +113,7 @@ void PanneauMesures::Capteurs() {
     for (int16_t n : {1, 2})
         if (capteurActif(n))
             TraceCapteur(n);
+    emit echantillonne();
 }
 
 void PanneauMesures::TraceCapteur(int16_t n) {

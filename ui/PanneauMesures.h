@@ -33,7 +33,8 @@ public:
     void Sens_Click(int16_t Index);
     void AfficheOscilloscope();
     void CacheOscillo_Click();
-    /// The tick's share: one segment for each sensor that is on.
+    /// The tick's share: one segment for each sensor that is on; then
+    /// `echantillonne` tells who follows the measures.
     void Capteurs();
     void TraceCapteur(int16_t n);
 
@@ -65,6 +66,10 @@ public:
     void CacheVibreur_Click();
     void AfficheVibreur();
     void CacherModeleMicro_Click();
+
+signals:
+    /// A tick has sampled the sensors: the levels plotted are in `PressionPrec`.
+    void echantillonne();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;

@@ -18,7 +18,8 @@ void ImageControle::paintEvent(QPaintEvent*) {
     if (nom_.isEmpty())
         return;
     QPainter p(this);
-    p.drawPixmap(rect(), image(nom_, size(), devicePixelRatioF()));
+    // Drawn for the device painted on: the screen, or a finer picture saved.
+    p.drawPixmap(rect(), image(nom_, size(), p.device()->devicePixelRatioF()));
 }
 
 void ImageControle::mousePressEvent(QMouseEvent* e) {

@@ -354,6 +354,9 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     const QRect zone = e->rect() & QRect(b, b, image_.width(), image_.height());
     const QRectF source((zone.x() - b) * dpr_, (zone.y() - b) * dpr_, zone.width() * dpr_,
                         zone.height() * dpr_);
+    // A finer device than the image (a picture saved for print) gets it smoothed.
+    if (p.device()->devicePixelRatioF() != dpr_)
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRectF(zone), image_, source);
     if (b) {
         // The border, b logical pixels wide, inside the outer size.

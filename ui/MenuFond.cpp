@@ -1,0 +1,52 @@
+#include "ui/MenuFond.h"
+
+#include "ui/OS.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+
+namespace vibralume {
+
+MenuFond::MenuFond(OS& os) : QObject(&os), os_(os) {
+    os.installEventFilter(this);
+}
+
+void MenuFond::ajoute(const std::vector<Entree>& entrees) {
+    entrees_.insert(entrees_.end(), entrees.begin(), entrees.end());
+    delete menu_;
+    menu_ = nullptr;
+}
+
+QMenu* MenuFond::menuA(QPoint pos) {
+    // Shapes let the mouse through: the navy bands are background too.
+    if (os_.childAt(pos) != nullptr)
+        return nullptr;
+    if (!menu_) {
+        menu_ = new QMenu(&os_);
+        menu_->setObjectName(QStringLiteral("MenuFond"));
+        for (const Entree& e : entrees_) {
+            if (e.texte.isEmpty()) {
+                menu_->addSeparator();
+                continue;
+            }
+            // The keys are shown, not taken: the window's shortcuts do that.
+            QAction* a = menu_->addAction(e.touches.isEmpty() ? e.texte
+                                                              : e.texte + QLatin1Char('\t') + e.touches);
+            connect(a, &QAction::triggered, this, e.action);
+        }
+    }
+    return menu_;
+}
+
+bool MenuFond::eventFilter(QObject* objet, QEvent* e) {
+    if (objet == &os_ && e->type() == QEvent::ContextMenu) {
+        auto* c = static_cast<QContextMenuEvent*>(e);
+        if (QMenu* menu = menuA(c->pos())) {
+            menu->popup(c->globalPos());
+            return true;
+        }
+    }
+    return QObject::eventFilter(objet, e);
+}
+
+} // namespace vibralume
