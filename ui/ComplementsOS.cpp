@@ -8,6 +8,7 @@
 #include "ui/MiseEnPageOS.h"
 #include "ui/NavigationClavier.h"
 #include "ui/OS.h"
+#include "ui/Ralenti.h"
 #include "ui/Raccourcis.h"
 #include "ui/Reglages.h"
 #include "ui/Volume.h"
@@ -36,7 +37,7 @@ double ComplementsOS::zoomDeDepart(const DemarrageOS& d, QSize zoneLibre) {
 }
 
 ComplementsOS::ComplementsOS(OS& os, const DemarrageOS& d, std::function<void(double)> gain,
-                             Reglages* reglages)
+                             Reglages* reglages, HorlogeRalentie* horloge)
     : QObject(&os), os_(os), zoom_(new ZoomOS(os)),
       volume_(new Volume(std::move(gain), d.volume, d.muet, this)),
       raccourcis_(new Raccourcis(os, *zoom_, *volume_)), navigation_(new NavigationClavier(os)),
@@ -44,6 +45,8 @@ ComplementsOS::ComplementsOS(OS& os, const DemarrageOS& d, std::function<void(do
       menu_(new MenuFond(os)) {
     Accessibilite::applique(os);
     ajouteEnregistrement();
+    if (horloge)
+        ajouteRalenti(*horloge);
     const QSize zone = os.screen() ? os.screen()->availableGeometry().size() : QSize(1920, 1080);
     zoom_->setZoom(zoomDeDepart(d, zone), true);
     if (d.pleinEcran)
@@ -78,6 +81,18 @@ void ComplementsOS::aPropos() {
     aPropos_->show();
     aPropos_->raise();
     aPropos_->activateWindow();
+}
+
+void ComplementsOS::ajouteRalenti(HorlogeRalentie& horloge) {
+    ralenti_ = new Ralenti(os_, horloge);
+    Ralenti* r = ralenti_;
+    raccourcis_->ajoute(tr("Marche de la simulation"), tr("R"),
+                        tr("Ralenti : x1, x1/2, x1/4, x1/10 du temps réel"), {Qt::Key_R},
+                        [r] { r->suivant(); });
+    menu_->ajoute({{tr("Ralenti (x1, x1/2, x1/4, x1/10)"), tr("R"), [r] { r->suivant(); }}});
+    connect(r, &Ralenti::change, this, [this](int diviseur) {
+        annonce_->montre(diviseur == 1 ? tr("Temps réel") : tr("Ralenti x1/%1").arg(diviseur));
+    });
 }
 
 // Saving and sharing: keys, and the background's menu with the rest.

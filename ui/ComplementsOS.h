@@ -11,6 +11,8 @@
 namespace vibralume {
 
 class Annonce;
+class HorlogeRalentie;
+class Ralenti;
 class Enregistrement;
 class MenuFond;
 class NavigationClavier;
@@ -33,9 +35,10 @@ class ComplementsOS : public QObject {
     Q_OBJECT
 public:
     /// `gain` receives the output's gain; `reglages` (may be null in tests)
-    /// remembers what the user changes.
+    /// remembers what the user changes; `horloge`, the window's clock, is
+    /// slowed down on demand (no slow motion without it).
     ComplementsOS(OS& os, const DemarrageOS& demarrage, std::function<void(double)> gain,
-                  Reglages* reglages);
+                  Reglages* reglages, HorlogeRalentie* horloge = nullptr);
     ~ComplementsOS() override;
 
     ZoomOS& zoom() { return *zoom_; }
@@ -44,6 +47,8 @@ public:
     NavigationClavier& navigation() { return *navigation_; }
     Enregistrement& enregistrement() { return *enregistrement_; }
     MenuFond& menu() { return *menu_; }
+    /// Null without a clock to slow down.
+    Ralenti* ralenti() { return ralenti_; }
     /// Shows the About window.
     void aPropos();
 
@@ -53,6 +58,7 @@ public:
 
 private:
     void ajouteEnregistrement();
+    void ajouteRalenti(HorlogeRalentie& horloge);
 
     OS& os_;
     ZoomOS* zoom_;
@@ -63,6 +69,7 @@ private:
     Enregistrement* enregistrement_;
     MenuFond* menu_;
     QWidget* aPropos_ = nullptr;
+    Ralenti* ralenti_ = nullptr;
 };
 
 } // namespace vibralume

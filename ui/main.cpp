@@ -1,5 +1,6 @@
 #include "model/AleatoireStandard.h"
 #include "model/HorlogeContinue.h"
+#include "model/HorlogeRalentie.h"
 #include "model/HorlogeSysteme.h"
 #include "model/Module1.h"
 #include "sound/DossierSon.h"
@@ -33,7 +34,9 @@ int main(int argc, char* argv[]) {
     // The state, the clock, the generator and the sound outlive both windows.
     Module1 etat;
     HorlogeSysteme horlogeSysteme;
-    HorlogeContinue horloge(horlogeSysteme);
+    HorlogeContinue horlogeContinue(horlogeSysteme);
+    // Slow motion slows this clock, the main window's.
+    HorlogeRalentie horloge(horlogeContinue);
     AleatoireStandard alea;
     // The tone file lives next to the program, or in the user's data folder
     // where the program's own folder may not be written.
@@ -57,7 +60,8 @@ int main(int argc, char* argv[]) {
     const auto ouvreOS = [&]() -> QWidget* {
         fenetre = std::make_unique<OS>(etat, horloge, alea, son);
         new ComplementsOS(
-            *fenetre, depart, [&son](double gain) { son.lecture().setGain(gain); }, &reglages);
+            *fenetre, depart, [&son](double gain) { son.lecture().setGain(gain); }, &reglages,
+            &horloge);
         return fenetre.get();
     };
 

@@ -1,0 +1,37 @@
+#pragma once
+// Slow motion for the lesson: time runs at 1, 1/2, 1/4 or 1/10 of real time,
+// chosen in turn by a key or the background menu, shown in the window's title.
+
+#include <QObject>
+#include <QString>
+
+namespace vibralume {
+
+class HorlogeRalentie;
+
+class Ralenti : public QObject {
+    Q_OBJECT
+public:
+    /// The fractions offered, the first being real time.
+    static constexpr int Diviseurs[] = {1, 2, 4, 10};
+
+    /// Slows `horloge` (the main window's clock) and titles `fenetre`.
+    Ralenti(QWidget& fenetre, HorlogeRalentie& horloge);
+
+    int diviseur() const { return Diviseurs[rang_]; }
+    /// The next fraction, back to real time after 1/10.
+    void suivant();
+    void choisit(int diviseur);
+    /// "Vibralume", or "Vibralume — ralenti x1/4".
+    QString titre() const;
+
+signals:
+    void change(int diviseur);
+
+private:
+    QWidget& fenetre_;
+    HorlogeRalentie& horloge_;
+    int rang_ = 0;
+};
+
+} // namespace vibralume
