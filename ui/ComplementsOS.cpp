@@ -2,14 +2,15 @@
 
 #include "ui/Accessibilite.h"
 #include "ui/Annonce.h"
+#include "ui/EcouteAuCapteur.h"
 #include "ui/Enregistrement.h"
 #include "ui/FenetreAPropos.h"
 #include "ui/MenuFond.h"
 #include "ui/MiseEnPageOS.h"
 #include "ui/NavigationClavier.h"
 #include "ui/OS.h"
-#include "ui/Ralenti.h"
 #include "ui/Raccourcis.h"
+#include "ui/Ralenti.h"
 #include "ui/Reglages.h"
 #include "ui/Volume.h"
 #include "ui/ZoomOS.h"
@@ -37,16 +38,22 @@ double ComplementsOS::zoomDeDepart(const DemarrageOS& d, QSize zoneLibre) {
 }
 
 ComplementsOS::ComplementsOS(OS& os, const DemarrageOS& d, std::function<void(double)> gain,
-                             Reglages* reglages, HorlogeRalentie* horloge)
-    : QObject(&os), os_(os), zoom_(new ZoomOS(os)),
-      volume_(new Volume(std::move(gain), d.volume, d.muet, this)),
+                             Reglages* reglages, HorlogeRalentie* horloge, Son* son)
+    : QObject(&os), os_(os), gain_(std::move(gain)), zoom_(new ZoomOS(os)),
+      volume_(new Volume(
+          [this](double g) {
+              gainVolume_ = g;
+              appliqueGain();
+          },
+          d.volume, d.muet, this)),
       raccourcis_(new Raccourcis(os, *zoom_, *volume_)), navigation_(new NavigationClavier(os)),
-      annonce_(new Annonce(&os)), enregistrement_(new Enregistrement(os)),
-      menu_(new MenuFond(os)) {
+      annonce_(new Annonce(&os)), enregistrement_(new Enregistrement(os)), menu_(new MenuFond(os)) {
     Accessibilite::applique(os);
     ajouteEnregistrement();
     if (horloge)
         ajouteRalenti(*horloge);
+    if (son)
+        ajouteEcoute(*son);
     const QSize zone = os.screen() ? os.screen()->availableGeometry().size() : QSize(1920, 1080);
     zoom_->setZoom(zoomDeDepart(d, zone), true);
     if (d.pleinEcran)
@@ -95,15 +102,34 @@ void ComplementsOS::ajouteRalenti(HorlogeRalentie& horloge) {
     });
 }
 
+void ComplementsOS::appliqueGain() {
+    if (gain_)
+        gain_(gainVolume_ * (ecoute_ ? ecoute_->facteur() : 1.0));
+}
+
+void ComplementsOS::ajouteEcoute(Son& son) {
+    ecoute_ = new EcouteAuCapteur(os_, son);
+    EcouteAuCapteur* e = ecoute_;
+    raccourcis_->ajoute(tr("Vibration"), tr("Maj + L"),
+                        tr("Écouter au capteur 1 : le son suit la pression à cet endroit"),
+                        {Qt::SHIFT | Qt::Key_L}, [e] { e->bascule(); });
+    menu_->ajoute({{tr("Écouter au capteur 1"), tr("Maj+L"), [e] { e->bascule(); }}});
+    connect(e, &EcouteAuCapteur::facteurChange, this, [this] { appliqueGain(); });
+    connect(e, &EcouteAuCapteur::basculee, this, [this](bool actif) {
+        annonce_->montre(actif ? tr("Écoute au capteur 1") : tr("Écoute ordinaire"));
+    });
+}
+
 // Saving and sharing: keys, and the background's menu with the rest.
 void ComplementsOS::ajouteEnregistrement() {
     Enregistrement* e = enregistrement_;
     const QString groupe = tr("Enregistrer et partager");
     raccourcis_->ajoute(groupe, tr("Ctrl + S"), tr("Enregistrer l'image de la fenêtre"),
                         {Qt::CTRL | Qt::Key_S}, [e] { e->enregistreImageFenetre(); });
-    raccourcis_->ajoute(groupe, tr("Ctrl + Maj + S"),
-                        tr("Enregistrer l'image de la fenêtre pour l'impression (deux fois plus fine)"),
-                        {Qt::CTRL | Qt::SHIFT | Qt::Key_S}, [e] { e->enregistreImageImpression(); });
+    raccourcis_->ajoute(
+        groupe, tr("Ctrl + Maj + S"),
+        tr("Enregistrer l'image de la fenêtre pour l'impression (deux fois plus fine)"),
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_S}, [e] { e->enregistreImageImpression(); });
     raccourcis_->ajoute(groupe, tr("Ctrl + C"), tr("Copier l'image de la fenêtre"),
                         {Qt::CTRL | Qt::Key_C}, [e] { e->copieImageFenetre(); });
     raccourcis_->ajoute(groupe, tr("Ctrl + E"), tr("Exporter les mesures des capteurs (CSV)"),

@@ -11,6 +11,8 @@
 namespace vibralume {
 
 class Annonce;
+class EcouteAuCapteur;
+class Son;
 class HorlogeRalentie;
 class Ralenti;
 class Enregistrement;
@@ -24,10 +26,10 @@ class ZoomOS;
 
 /// How the window starts: the zoom asked for, and the volume.
 struct DemarrageOS {
-    double zoom = 1;          ///< 1 for 100 %
-    bool ajuste = false;      ///< the largest zoom the screen takes
+    double zoom = 1;     ///< 1 for 100 %
+    bool ajuste = false; ///< the largest zoom the screen takes
     bool pleinEcran = false;
-    int volume = 100;         ///< percent
+    int volume = 100; ///< percent
     bool muet = false;
 };
 
@@ -36,9 +38,10 @@ class ComplementsOS : public QObject {
 public:
     /// `gain` receives the output's gain; `reglages` (may be null in tests)
     /// remembers what the user changes; `horloge`, the window's clock, is
-    /// slowed down on demand (no slow motion without it).
+    /// slowed down on demand (no slow motion without it); `son`, the window's
+    /// sound, is listened to at sensor 1 on demand.
     ComplementsOS(OS& os, const DemarrageOS& demarrage, std::function<void(double)> gain,
-                  Reglages* reglages, HorlogeRalentie* horloge = nullptr);
+                  Reglages* reglages, HorlogeRalentie* horloge = nullptr, Son* son = nullptr);
     ~ComplementsOS() override;
 
     ZoomOS& zoom() { return *zoom_; }
@@ -49,6 +52,8 @@ public:
     MenuFond& menu() { return *menu_; }
     /// Null without a clock to slow down.
     Ralenti* ralenti() { return ralenti_; }
+    /// Null without the window's sound.
+    EcouteAuCapteur* ecoute() { return ecoute_; }
     /// Shows the About window.
     void aPropos();
 
@@ -59,8 +64,15 @@ public:
 private:
     void ajouteEnregistrement();
     void ajouteRalenti(HorlogeRalentie& horloge);
+    void ajouteEcoute(Son& son);
+    /// The output's gain: the volume's, times the loudness at the sensor.
+    void appliqueGain();
 
     OS& os_;
+    // Before the volume, which hands its gain over as it is built.
+    std::function<void(double)> gain_;
+    double gainVolume_ = 1;
+    EcouteAuCapteur* ecoute_ = nullptr;
     ZoomOS* zoom_;
     Volume* volume_;
     Raccourcis* raccourcis_;

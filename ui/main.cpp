@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
         fenetre = std::make_unique<OS>(etat, horloge, alea, son);
         new ComplementsOS(
             *fenetre, depart, [&son](double gain) { son.lecture().setGain(gain); }, &reglages,
-            &horloge);
+            &horloge, &son);
         return fenetre.get();
     };
 
