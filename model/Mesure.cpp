@@ -11,11 +11,19 @@ double PositionBalayage(double tempsMs, double dureeBalayage) {
     return (q - std::floor(q)) * dureeBalayage;
 }
 
-double PressionCapteur(const Module1& m, float x) {
+std::optional<int16_t> PremiereTrancheCapteur(float x) {
     // The integer part is taken before doubling, so a sensor reads the pair of
     // slices starting at an even one. A NaN or absurd abscissa reads as outside.
     const auto a = EnInt16(2 * std::floor(static_cast<double>(x) - 1));
     if (!a || *a < 1 || *a > NbTranches - 1) {
+        return std::nullopt;
+    }
+    return a;
+}
+
+double PressionCapteur(const Module1& m, float x) {
+    const auto a = PremiereTrancheCapteur(x);
+    if (!a) {
         return 4;
     }
     return (m.Elongation[*a + 1] - m.Elongation[*a]) * 2 + 3;

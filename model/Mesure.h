@@ -5,11 +5,16 @@
 #include "model/Module1.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace vibralume {
 
 /// Position (s, 0 to D) within a sweep of D seconds at the simulated time tempsMs.
 double PositionBalayage(double tempsMs, double dureeBalayage);
+
+/// The first of the two slices a sensor at abscissa x (cm) reads, or
+/// nothing where it reads outside the medium.
+std::optional<int16_t> PremiereTrancheCapteur(float x);
 
 /// Sensor level (oscilloscope units, 3 = rest) at the abscissa x (cm):
 /// 4 outside the medium, below 3 in a compression.

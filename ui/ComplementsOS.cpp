@@ -5,6 +5,7 @@
 #include "ui/EcouteAuCapteur.h"
 #include "ui/Enregistrement.h"
 #include "ui/FenetreAPropos.h"
+#include "ui/FenetreGraphes.h"
 #include "ui/MenuFond.h"
 #include "ui/MiseEnPageOS.h"
 #include "ui/NavigationClavier.h"
@@ -49,6 +50,7 @@ ComplementsOS::ComplementsOS(OS& os, const DemarrageOS& d, std::function<void(do
       raccourcis_(new Raccourcis(os, *zoom_, *volume_)), navigation_(new NavigationClavier(os)),
       annonce_(new Annonce(&os)), enregistrement_(new Enregistrement(os)), menu_(new MenuFond(os)) {
     Accessibilite::applique(os);
+    ajouteGraphes();
     ajouteEnregistrement();
     if (horloge)
         ajouteRalenti(*horloge);
@@ -118,6 +120,40 @@ void ComplementsOS::ajouteEcoute(Son& son) {
     connect(e, &EcouteAuCapteur::basculee, this, [this](bool actif) {
         annonce_->montre(actif ? tr("Écoute au capteur 1") : tr("Écoute ordinaire"));
     });
+}
+
+FenetreGraphes& ComplementsOS::graphes() {
+    if (!graphes_) {
+        graphes_ = new FenetreGraphes(os_, *enregistrement_, &os_);
+        graphes_->setZoom(zoom_->zoom());
+        connect(zoom_, &ZoomOS::zoomChange, graphes_, [g = graphes_](double z, bool plein) {
+            // Full screen is the main window's alone.
+            if (!plein)
+                g->setZoom(z);
+        });
+    }
+    return *graphes_;
+}
+
+void ComplementsOS::montreGraphes() {
+    FenetreGraphes& g = graphes();
+    g.setWindowState(g.windowState() & ~Qt::WindowMinimized);
+    g.show();
+    g.raise();
+    g.activateWindow();
+}
+
+// The graphs along the medium: a key among the windows', and the first
+// entry of the background's menu.
+void ComplementsOS::ajouteGraphes() {
+    raccourcis_->ajoute(tr("Fenêtres"), tr("W"), tr("Graphes le long du milieu : ouvrir ou fermer"),
+                        {Qt::Key_W}, [this] {
+                            if (graphes_ && graphes_->isVisible())
+                                graphes_->close();
+                            else
+                                montreGraphes();
+                        });
+    menu_->ajoute({{tr("Graphes le long du milieu..."), tr("W"), [this] { montreGraphes(); }}, {}});
 }
 
 // Saving and sharing: keys, and the background's menu with the rest.

@@ -16,6 +16,7 @@ class Son;
 class HorlogeRalentie;
 class Ralenti;
 class Enregistrement;
+class FenetreGraphes;
 class MenuFond;
 class NavigationClavier;
 class OS;
@@ -56,12 +57,17 @@ public:
     EcouteAuCapteur* ecoute() { return ecoute_; }
     /// Shows the About window.
     void aPropos();
+    /// The graphs window, made when first asked for.
+    FenetreGraphes& graphes();
+    /// Shows the graphs window and brings it forward.
+    void montreGraphes();
 
     /// The zoom to start at: the one asked for, or the largest that fits
     /// the screen's free area when it would not fit there (title bar allowed for).
     static double zoomDeDepart(const DemarrageOS& d, QSize zoneLibre);
 
 private:
+    void ajouteGraphes();
     void ajouteEnregistrement();
     void ajouteRalenti(HorlogeRalentie& horloge);
     void ajouteEcoute(Son& son);
@@ -82,6 +88,7 @@ private:
     MenuFond* menu_;
     QWidget* aPropos_ = nullptr;
     Ralenti* ralenti_ = nullptr;
+    FenetreGraphes* graphes_ = nullptr;
 };
 
 } // namespace vibralume
