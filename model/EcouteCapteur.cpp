@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace vibralume {
 
@@ -17,32 +18,61 @@ public:
     void amorcer(double) override {}
 };
 
-} // namespace
-
-double AmplitudePression(const Module1& m, const EntreesTick& e, float x) {
+// Half the peak-to-peak swing of the level at each abscissa of `xs` over the
+// vibrator's period just past: one computation of the slices per instant.
+std::vector<double> Balancements(const Module1& m, const EntreesTick& e,
+                                 const std::vector<float>& xs) {
+    std::vector<double> balancements(xs.size(), 0.0);
     if (!(m.Freq > 0))
-        return 0;
+        return balancements;
     EntreesTick sansParticules = e;
     sansParticules.modeleVisible = false;
     SansHasard hasard;
     Module1 instant = m;
     const double periodeMs = 1000 / m.Freq;
-    double bas = std::numeric_limits<double>::infinity();
-    double haut = -bas;
+    std::vector<double> bas(xs.size(), std::numeric_limits<double>::infinity());
+    std::vector<double> haut(xs.size(), -std::numeric_limits<double>::infinity());
     for (int k = 0; k < EchantillonsParPeriode; ++k) {
         instant.TempsMs = static_cast<int32_t>(
             std::nearbyint(m.TempsMs - k * periodeMs / EchantillonsParPeriode));
         CalculeTranches(instant, sansParticules, hasard);
-        const double niveau = PressionCapteur(instant, x);
-        bas = std::min(bas, niveau);
-        haut = std::max(haut, niveau);
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            const double niveau = PressionCapteur(instant, xs[i]);
+            bas[i] = std::min(bas[i], niveau);
+            haut[i] = std::max(haut[i], niveau);
+        }
     }
-    return (haut - bas) / 2;
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        balancements[i] = (haut[i] - bas[i]) / 2;
+    return balancements;
 }
 
-double GainPression(double amplitude) {
-    const double relative = std::clamp(amplitude / AmplitudePleine, 0.0, 1.0);
+} // namespace
+
+double AmplitudePression(const Module1& m, const EntreesTick& e, float x) {
+    return Balancements(m, e, {x})[0];
+}
+
+double AmplitudeReference(const Module1& m, const EntreesTick& e) {
+    // Every place a sensor reads: the pairs of slices from the 2nd to the 48th.
+    std::vector<float> places;
+    for (int x = 2; x <= 25; ++x)
+        places.push_back(float(x));
+    EntreesTick sansAmortissement = e;
+    sansAmortissement.amortissement = false;
+    const std::vector<double> b = Balancements(m, sansAmortissement, places);
+    return std::max(*std::max_element(b.begin(), b.end()), BalancementAudible);
+}
+
+double GainPression(double amplitude, double reference) {
+    if (!(reference > 0) || !(amplitude > 0))
+        return 0;
+    const double relative = std::clamp(amplitude / reference, 0.0, 1.0);
     return relative * relative;
+}
+
+double GainAuCapteur(const Module1& m, const EntreesTick& e, float x) {
+    return GainPression(AmplitudePression(m, e, x), AmplitudeReference(m, e));
 }
 
 } // namespace vibralume

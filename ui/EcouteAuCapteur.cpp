@@ -75,7 +75,7 @@ void EcouteAuCapteur::suit() {
     e.periodique = !c.OndePeriodique->isHidden();
     e.amortissement = c.Amortissement->isChecked();
     e.gaz = c.Gaz->isChecked();
-    facteur_ = GainPression(AmplitudePression(m, e, os_.mesures().abscisseCapteur(1)));
+    facteur_ = GainAuCapteur(m, e, os_.mesures().abscisseCapteur(1));
     emit facteurChange(facteur_);
 }
 

@@ -38,12 +38,13 @@ EntreesTick entrees(bool progressive, bool periodique = true, bool amorti = fals
     return e;
 }
 
-// The sensor abscissas, one per pair of slices (2, 3, ... 25 cm).
+// The loudest or the quietest of the sensor abscissas, one per pair of
+// slices (2, 3, ... 25 cm).
 double pire(const Module1& m, const EntreesTick& e, bool plusFort) {
     double extreme = plusFort ? 0 : 1e9;
     for (int x = 2; x <= 25; ++x) {
-        const double a = AmplitudePression(m, e, float(x));
-        extreme = plusFort ? std::max(extreme, a) : std::min(extreme, a);
+        const double g = GainAuCapteur(m, e, float(x));
+        extreme = plusFort ? std::max(extreme, g) : std::min(extreme, g);
     }
     return extreme;
 }
@@ -69,9 +70,16 @@ private slots:
                          0.025 * attendu + 1e-9,
                      qPrintable(QString::number(a)));
         }
-        const double fort = GainPression(pire(m, e, true));
-        const double faible = GainPression(pire(m, e, false));
-        QVERIFY(fort > 0.3);
+        // Full loudness at the antinode, whatever the amplitude; the middle
+        // pair (slices 20 and 21) is the loudest place.
+        const double fort = pire(m, e, true);
+        const double faible = pire(m, e, false);
+        QCOMPARE(fort, 1.0);
+        QCOMPARE(GainAuCapteur(m, e, 11.0f), 1.0);
+        Module1 faibleAmplitude = m;
+        faibleAmplitude.AmplVib = 0.1;
+        QVERIFY(std::abs(GainAuCapteur(faibleAmplitude, e, 11.0f) - 1.0) < 1e-9);
+        QVERIFY(GainAuCapteur(faibleAmplitude, e, 18.0f) < 0.01);
         QVERIFY2(20 * std::log10(fort / faible) >= 30,
                  qPrintable(QStringLiteral("%1 dB").arg(20 * std::log10(fort / faible))));
     }
@@ -86,6 +94,18 @@ private slots:
         const double loin = AmplitudePression(m, entrees(true, true, true), 20.0f);
         QVERIFY(loin < pres * std::exp(-15.0 / 50) * 1.05 &&
                 loin > pres * std::exp(-17.0 / 50) * 0.95);
+        // Heard: about full everywhere without damping; with it, quieter
+        // with distance, as the square of the swing.
+        for (float x : {3.0f, 12.0f, 20.0f})
+            QVERIFY2(GainAuCapteur(m, entrees(true), x) > 0.95, qPrintable(QString::number(x)));
+        const double gainPres = GainAuCapteur(m, entrees(true, true, true), 3.0f);
+        const double gainLoin = GainAuCapteur(m, entrees(true, true, true), 20.0f);
+        QVERIFY(gainPres > 0.8);
+        QVERIFY(std::abs(gainLoin / gainPres - (loin / pres) * (loin / pres)) < 1e-9);
+        // Nothing moves: nothing is heard, and no division by zero.
+        Module1 immobile = m;
+        immobile.AmplVib = 0;
+        QCOMPARE(GainAuCapteur(immobile, entrees(true), 5.0f), 0.0);
         // No frequency, no sound; outside the medium, no sound.
         QCOMPARE(AmplitudePression(etat(18, 3, 1.0, Bord::Progressive, 0), entrees(true), 1.5f),
                  0.0);
@@ -102,14 +122,14 @@ private slots:
         const EntreesTick e = entrees(true, false);
         auto ecoute = [&](double secondes) {
             m.TempsMs = int32_t(secondes * 1000);
-            return GainPression(AmplitudePression(m, e, 8.0f));
+            return GainAuCapteur(m, e, 8.0f);
         };
         QVERIFY(ecoute(99.0) < 1e-6);
         // 15 cm/s: the pulse reaches 7 to 9 cm half a second after it left.
         double plusFort = 0;
         for (double t = 100.3; t < 101.0; t += 0.02)
             plusFort = std::max(plusFort, ecoute(t));
-        QVERIFY(plusFort > 0.2);
+        QVERIFY(plusFort > 0.9);
         QVERIFY(ecoute(104.0) < 1e-6);
     }
 };
