@@ -84,10 +84,10 @@ bool Enregistrement::ecris(const QString& chemin, const QByteArray& octets) {
 }
 
 void Enregistrement::enregistreImage(const QImage& image, const QString& quoi,
-                                     const QString& titre) {
-    const QString chemin = choix_(titre, proposition(quoi, QStringLiteral("png"),
-                                                     QDateTime::currentDateTime(), true),
-                                  tr("Images PNG (*.png)"));
+                                     const QString& titre, const Choix& choix) {
+    const QString chemin = (choix ? choix : choix_)(
+        titre, proposition(quoi, QStringLiteral("png"), QDateTime::currentDateTime(), true),
+        tr("Images PNG (*.png)"));
     if (chemin.isEmpty())
         return;
     QByteArray png;

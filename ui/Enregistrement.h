@@ -53,12 +53,16 @@ public:
     /// whole; on failure nothing is left behind and the alert says why.
     bool ecris(const QString& chemin, const QByteArray& octets);
 
+    /// Asks where (through `choix`, or this object's own way of asking), then
+    /// writes `image` as a PNG file named after `quoi`.
+    void enregistreImage(const QImage& image, const QString& quoi, const QString& titre,
+                         const Choix& choix = {});
+
     /// "vibralume-<quoi>-2026-12-08-14-03-25.<extension>" in the usual folder.
     static QString proposition(const QString& quoi, const QString& extension,
                                const QDateTime& quand, bool image);
 
 private:
-    void enregistreImage(const QImage& image, const QString& quoi, const QString& titre);
     QImage rendu(QWidget* w, double echelle) const;
 
     OS& os_;

@@ -10,7 +10,6 @@
 #include "views/PictureBox.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QMenu>
@@ -127,18 +126,8 @@ QImage FenetreGraphes::image() {
 }
 
 void FenetreGraphes::enregistreImage() {
-    const QString chemin =
-        choix_(tr("Enregistrer l'image des graphes"),
-               Enregistrement::proposition(QStringLiteral("graphes"), QStringLiteral("png"),
-                                           QDateTime::currentDateTime(), true),
-               tr("Images PNG (*.png)"));
-    if (chemin.isEmpty())
-        return;
-    QByteArray png;
-    QBuffer tampon(&png);
-    tampon.open(QIODevice::WriteOnly);
-    image().save(&tampon, "PNG");
-    enregistrement_.ecris(chemin, png);
+    enregistrement_.enregistreImage(image(), QStringLiteral("graphes"),
+                                    tr("Enregistrer l'image des graphes"), choix_);
 }
 
 } // namespace vibralume
