@@ -127,11 +127,11 @@ QImage FenetreGraphes::image() {
 }
 
 void FenetreGraphes::enregistreImage() {
-    const QString chemin =
-        choix_(tr("Enregistrer l'image des graphes"),
-               Enregistrement::proposition(QStringLiteral("graphes"), QStringLiteral("png"),
-                                           QDateTime::currentDateTime(), true),
-               tr("Images PNG (*.png)"));
+    const QString chemin = choix_(tr("Enregistrer l'image des graphes"),
+                                  //: A word of a file name: no accents, no spaces
+                                  Enregistrement::proposition(tr("graphes"), QStringLiteral("png"),
+                                                              QDateTime::currentDateTime(), true),
+                                  tr("Images PNG (*.png)"));
     if (chemin.isEmpty())
         return;
     QByteArray png;
