@@ -11,7 +11,8 @@
 //   :/cursors/main.svg        pointing hand, hot spot (12, 1)
 //   :/cursors/saisie.svg      grabbing hand, hot spot (4, 16)
 //   :/fonts/Carlito-*.ttf, :/fonts/LiberationSans-*.ttf
-//   :/documents/enonce.pdf    the one-page statement of the model
+//   :/documents/enonce.pdf    the one-page statement of the model, in French
+//   :/documents/enonce_en.pdf the same in English
 // Everything here needs a QGuiApplication and runs on the user-interface thread.
 
 /// Registers the embedded fonts (once) and maps "Calibri" to Carlito and "Arial" to

@@ -39,8 +39,8 @@ void Accessibilite::applique(OS& os) {
     nomme(c.Picture3, tr("Ouvrir le modèle microscopique"),
           tr("Modèle microscopique de l'onde sonore qui se propage dans le milieu"));
     nomme(c.Label15, tr("Ouvrir le modèle microscopique"));
-    nomme(c.ModeleMicro, "Modèle microscopique",
-          "Cliquer pour colorer un groupe de cinq tranches ; clic droit pour l'effacer");
+    nomme(c.ModeleMicro, tr("Modèle microscopique"),
+          tr("Cliquer pour colorer un groupe de cinq tranches ; clic droit pour l'effacer"));
     nomme(c.Micro1, tr("Capteur 1"), tr("Capteur de pression 1, à déplacer sur le modèle"));
     nomme(c.Micro2, tr("Capteur 2"), tr("Capteur de pression 2, à déplacer sur le modèle"));
     nomme(c.Regle, tr("Règle graduée en centimètres"));

@@ -1,6 +1,7 @@
 #pragma once
 // Names and descriptions of the main window's controls for screen readers,
-// in French; nothing of the window's look changes (no tooltips are added).
+// in the interface's language; nothing of the window's look changes (no
+// tooltips are added).
 
 #include <QCoreApplication>
 

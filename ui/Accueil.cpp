@@ -26,7 +26,7 @@ Accueil::Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* pare
         throw std::invalid_argument("the home page needs a way to build the main window");
     setObjectName(QStringLiteral("Accueil"));
     // Without a title bar the caption only names the window to the taskbar.
-    setWindowTitle(QStringLiteral("Vibralume - page d'accueil"));
+    setWindowTitle(tr("Vibralume - page d'accueil"));
     setWindowIcon(iconeProgramme());
     setAttribute(Qt::WA_DeleteOnClose);
     QPalette pal = palette();

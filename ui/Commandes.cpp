@@ -7,6 +7,7 @@
 #include "model/Marche.h"
 #include "model/Tick.h"
 #include "ui/DessinEtat.h"
+#include "ui/LegendesTraduites.h"
 #include "ui/OS.h"
 #include "ui/PanneauMesures.h"
 #include "views/ConteneurEnonce.h"
@@ -160,7 +161,7 @@ void OS::Command5_Click() {
 
 void OS::frequence_Change() {
     c_.Label2->setText(
-        QString::fromStdString(LegendeFrequenceDefilee(int16_t(c_.frequence->value()))));
+        LegendesTraduites::traduit(LegendeFrequenceDefilee(int16_t(c_.frequence->value()))));
     MajAffichage();
 }
 

@@ -2,10 +2,12 @@
 
 #include "ui/Accessibilite.h"
 #include "ui/Annonce.h"
+#include "ui/ChoixLangue.h"
 #include "ui/EcouteAuCapteur.h"
 #include "ui/Enregistrement.h"
 #include "ui/FenetreAPropos.h"
 #include "ui/FenetreGraphes.h"
+#include "ui/Langue.h"
 #include "ui/MenuFond.h"
 #include "ui/MiseEnPageOS.h"
 #include "ui/NavigationClavier.h"
@@ -56,6 +58,8 @@ ComplementsOS::ComplementsOS(OS& os, const DemarrageOS& d, std::function<void(do
         ajouteRalenti(*horloge);
     if (son)
         ajouteEcoute(*son);
+    // Last in the menu: chosen seldom, once for all the lessons.
+    langue_ = new ChoixLangue(*menu_, reglages, Langue::installee(), os);
     const QSize zone = os.screen() ? os.screen()->availableGeometry().size() : QSize(1920, 1080);
     zoom_->setZoom(zoomDeDepart(d, zone), true);
     if (d.pleinEcran)

@@ -1,7 +1,7 @@
 #pragma once
 // What the classroom adds around the main window, each in its own class:
 // zoom and full screen, the keyboard, the volume, names for screen readers,
-// and the settings that keep them from one lesson to the next.
+// the language, and the settings that keep them from one lesson to the next.
 
 #include <QObject>
 #include <QSize>
@@ -11,6 +11,7 @@
 namespace vibralume {
 
 class Annonce;
+class ChoixLangue;
 class EcouteAuCapteur;
 class Son;
 class HorlogeRalentie;
@@ -51,6 +52,8 @@ public:
     NavigationClavier& navigation() { return *navigation_; }
     Enregistrement& enregistrement() { return *enregistrement_; }
     MenuFond& menu() { return *menu_; }
+    /// The language chosen in the menu, for the next start.
+    ChoixLangue& langue() { return *langue_; }
     /// Null without a clock to slow down.
     Ralenti* ralenti() { return ralenti_; }
     /// Null without the window's sound.
@@ -89,6 +92,7 @@ private:
     QWidget* aPropos_ = nullptr;
     Ralenti* ralenti_ = nullptr;
     FenetreGraphes* graphes_ = nullptr;
+    ChoixLangue* langue_ = nullptr;
 };
 
 } // namespace vibralume

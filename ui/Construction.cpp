@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QPalette>
@@ -25,6 +26,10 @@
 #include <stdexcept>
 
 namespace vibralume {
+
+QString traduitMiseEnPage(const char* texte) {
+    return QCoreApplication::translate(ContexteMiseEnPage, texte);
+}
 
 QColor resoudCouleur(int c) {
     const QPalette pal = QApplication::palette();
@@ -108,7 +113,7 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
     case Genre::Etiq: {
         auto* e = new Etiquette(parent);
         if (d.legende)
-            e->setText(QString::fromUtf8(d.legende));
+            e->setText(traduitMiseEnPage(d.legende));
         const Qt::Alignment h = d.align == Aligne::Centre   ? Qt::AlignHCenter
                                 : d.align == Aligne::Droite ? Qt::AlignRight
                                                             : Qt::AlignLeft;
@@ -141,7 +146,7 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
         auto* b = new BoutonCommande(parent);
         couleurs(b, d);
         if (d.legende)
-            b->setText(QString::fromUtf8(d.legende));
+            b->setText(traduitMiseEnPage(d.legende));
         return b;
     }
     case Genre::Barre: {
@@ -153,13 +158,13 @@ QWidget* cree(const DefControle& d, QWidget* parent) {
         return s;
     }
     case Genre::Option: {
-        auto* o = new QRadioButton(QString::fromUtf8(d.legende), parent);
+        auto* o = new QRadioButton(traduitMiseEnPage(d.legende), parent);
         o->setChecked(d.coche);
         couleurs(o, d);
         return o;
     }
     case Genre::Case: {
-        auto* c = new QCheckBox(QString::fromUtf8(d.legende), parent);
+        auto* c = new QCheckBox(traduitMiseEnPage(d.legende), parent);
         c->setChecked(d.coche);
         couleurs(c, d);
         return c;
@@ -311,7 +316,7 @@ QHash<QString, QWidget*> construitControles(QWidget* fenetre, const std::vector<
             w->setStyle(style);
         pointeur(w, d);
         if (d.bulle)
-            w->setToolTip(QString::fromUtf8(d.bulle));
+            w->setToolTip(traduitMiseEnPage(d.bulle));
         controles.insert(w->objectName(), w);
     }
     // Placed before they are shown: a control shown without a size of its

@@ -11,6 +11,13 @@
 
 namespace vibralume {
 
+/// Context of the layout tables' captions and tooltips in the translations.
+inline constexpr const char* ContexteMiseEnPage = "MiseEnPage";
+
+/// A caption or tooltip of a layout table in the interface's language: its
+/// French as written in the table while no translation is installed.
+QString traduitMiseEnPage(const char* texte);
+
 /// The colour of a table entry, resolving the platform's roles.
 QColor resoudCouleur(int c);
 
@@ -18,7 +25,8 @@ QColor resoudCouleur(int c);
 QFont resoudPolice(const DefPolice& p, double zoom = 1);
 
 /// Creates every control of the table inside `fenetre`, each named after its
-/// row, placed at `zoom`, and returns them by name.
+/// row, placed at `zoom`, its caption and tooltip in the interface's
+/// language, and returns them by name.
 QHash<QString, QWidget*> construitControles(QWidget* fenetre, const std::vector<DefControle>& table,
                                             double zoom = 1);
 

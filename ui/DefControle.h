@@ -39,14 +39,14 @@ struct DefControle {
     const char* dans; ///< container's name; "" for the window itself
     int x, y, l, h;   ///< left, top, width, height; for a line: x1, y1, x2, y2
     bool visible = true;
-    const char* legende = nullptr;
+    const char* legende = nullptr; ///< caption, French: the source of its translation
     int texte = couleur::Aucune; ///< text or line colour
     int fond = couleur::Aucune;  ///< background; Aucune = transparent
     DefPolice police = {};
     Aligne align = Aligne::Gauche;
     bool bordure = false;
     Pointeur pointeur = Pointeur::Defaut;
-    const char* bulle = nullptr; ///< tooltip
+    const char* bulle = nullptr; ///< tooltip, French: the source of its translation
     const char* image = nullptr; ///< picture resource name
     int min = 0, max = 0, valeur = 0, petit = 0, grand = 0; ///< scroll bars
     bool coche = false;                                       ///< option and check boxes

@@ -98,18 +98,22 @@ void Enregistrement::enregistreImage(const QImage& image, const QString& quoi,
 }
 
 void Enregistrement::enregistreImageFenetre() {
-    enregistreImage(imageFenetre(), QStringLiteral("fenetre"),
-                    tr("Enregistrer l'image de la fenêtre"));
+    //: A word of a file name: no accents, no spaces
+    const QString quoi = tr("fenetre");
+    enregistreImage(imageFenetre(), quoi, tr("Enregistrer l'image de la fenêtre"));
 }
 
 void Enregistrement::enregistreImageImpression() {
-    enregistreImage(imageFenetre(2), QStringLiteral("fenetre"),
+    //: A word of a file name: no accents, no spaces
+    const QString quoi = tr("fenetre");
+    enregistreImage(imageFenetre(2), quoi,
                     tr("Enregistrer l'image de la fenêtre pour l'impression"));
 }
 
 void Enregistrement::enregistreImageOscilloscope() {
-    enregistreImage(imageOscilloscope(), QStringLiteral("oscilloscope"),
-                    tr("Enregistrer l'image de l'oscilloscope"));
+    //: A word of a file name: no accents, no spaces
+    const QString quoi = tr("oscilloscope");
+    enregistreImage(imageOscilloscope(), quoi, tr("Enregistrer l'image de l'oscilloscope"));
 }
 
 void Enregistrement::copieImageFenetre() {
@@ -176,11 +180,11 @@ QString Enregistrement::csv() const {
 }
 
 void Enregistrement::exporteMesures() {
-    const QString chemin =
-        choix_(tr("Exporter les mesures"),
-               proposition(QStringLiteral("mesures"), QStringLiteral("csv"),
-                           QDateTime::currentDateTime(), false),
-               tr("Fichiers CSV (*.csv)"));
+    const QString chemin = choix_(
+        tr("Exporter les mesures"),
+        //: A word of a file name: no accents, no spaces
+        proposition(tr("mesures"), QStringLiteral("csv"), QDateTime::currentDateTime(), false),
+        tr("Fichiers CSV (*.csv)"));
     if (!chemin.isEmpty())
         ecris(chemin, csv().toUtf8());
 }

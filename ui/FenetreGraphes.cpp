@@ -126,8 +126,9 @@ QImage FenetreGraphes::image() {
 }
 
 void FenetreGraphes::enregistreImage() {
-    enregistrement_.enregistreImage(image(), QStringLiteral("graphes"),
-                                    tr("Enregistrer l'image des graphes"), choix_);
+    enregistrement_.enregistreImage(image(),
+                                    //: A word of a file name: no accents, no spaces
+                                    tr("graphes"), tr("Enregistrer l'image des graphes"), choix_);
 }
 
 } // namespace vibralume

@@ -1,5 +1,8 @@
 #include "ui/LigneDeCommande.h"
 
+#include "ui/Langue.h"
+#include "ui/Traducteur.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -33,30 +36,45 @@ const QStringList OptionsQtSansValeur = {
     QStringLiteral("nograb"),  QStringLiteral("dograb"),
 };
 
+// The texts of the help and of the refusals, French as the source of their
+// translations; said in the language asked for, with no application yet.
+constexpr const char* Contexte = "LigneDeCommande";
+
 struct Analyseur {
+    const Traducteur& t;
     QCommandLineParser p;
-    QCommandLineOption aide{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Affiche cette aide et quitte.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Affiche la version du programme et quitte.")};
-    QCommandLineOption zoom{QStringLiteral("zoom"),
-                            QStringLiteral("Taille des fenêtres : un pourcentage entier de 50 "
-                                           "à 400, ou « fit » (ou « ajuste ») pour les "
-                                           "ajuster à l'écran."),
-                            QStringLiteral("pourcentage|fit")};
-    QCommandLineOption volume{QStringLiteral("volume"),
-                              QStringLiteral("Volume du son, en pourcentage entier de 0 à 100."),
-                              QStringLiteral("0-100")};
-    QCommandLineOption langue{QStringLiteral("langue"),
-                              QStringLiteral("Langue de l'interface : fr (français) ou en "
-                                             "(anglais)."),
-                              QStringLiteral("fr|en")};
-    QCommandLineOption sansAccueil{QStringLiteral("sans-accueil"),
-                                   QStringLiteral("Ouvre directement la fenêtre principale, "
-                                                  "sans la page d'accueil.")};
+    QCommandLineOption aide{
+        {QStringLiteral("h"), QStringLiteral("help")},
+        t(Contexte, QT_TRANSLATE_NOOP("LigneDeCommande", "Affiche cette aide et quitte."))};
+    QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        t(Contexte,
+          QT_TRANSLATE_NOOP("LigneDeCommande", "Affiche la version du programme et quitte."))};
+    QCommandLineOption zoom{
+        QStringLiteral("zoom"),
+        t(Contexte, QT_TRANSLATE_NOOP("LigneDeCommande",
+                                      "Taille des fenêtres : un pourcentage entier de 50 à 400, "
+                                      "ou « fit » (ou « ajuste ») pour les ajuster à l'écran.")),
+        t(Contexte, QT_TRANSLATE_NOOP("LigneDeCommande", "pourcentage|fit"))};
+    QCommandLineOption volume{
+        QStringLiteral("volume"),
+        t(Contexte,
+          QT_TRANSLATE_NOOP("LigneDeCommande", "Volume du son, en pourcentage entier de 0 à 100.")),
+        QStringLiteral("0-100")};
+    QCommandLineOption langue{
+        QStringLiteral("langue"),
+        t(Contexte, QT_TRANSLATE_NOOP("LigneDeCommande",
+                                      "Langue de l'interface : fr (français, par défaut) ou en "
+                                      "(anglais) ; gardée pour les fois suivantes.")),
+        QStringLiteral("fr|en")};
+    QCommandLineOption sansAccueil{
+        QStringLiteral("sans-accueil"),
+        t(Contexte, QT_TRANSLATE_NOOP("LigneDeCommande",
+                                      "Ouvre directement la fenêtre principale, sans la page "
+                                      "d'accueil."))};
     QList<QCommandLineOption> propres{aide, version, zoom, volume, langue, sansAccueil};
 
-    Analyseur() {
+    explicit Analyseur(const Traducteur& traducteur) : t(traducteur) {
         // Qt's options are single words after one dash (-platform, -style);
         // ours read the same with one dash or two.
         p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -101,31 +119,60 @@ QString commeTape(const QStringList& arguments, const QString& nom) {
     return (nom.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nom;
 }
 
-Fin refus(const QString& message) {
-    return {LigneDeCommande::CodeErreur, Programme + QStringLiteral(" : ") + message +
-                                             QStringLiteral("\n\n") + LigneDeCommande::aide()};
+// The language the answer is given in: the last valid --langue of the
+// command line, read before anything else (a refusal is said in it too),
+// else the one remembered.
+QString langueDeLaReponse(const QStringList& arguments, const QString& retenue) {
+    QString langue = Langue::choisie(std::nullopt, retenue);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--"))
+            break;
+        if (!estOption(a) || nomDe(a) != QLatin1String("langue"))
+            continue;
+        const QString valeur =
+            a.contains(QLatin1Char('=')) ? a.section(QLatin1Char('='), 1) : arguments.value(i + 1);
+        if (Langue::toutes().contains(valeur.toLower()))
+            langue = valeur.toLower();
+    }
+    return langue;
 }
 
-// QCommandLineParser says what went wrong in English; said again in French
-// from what it found.
+QString texte(const Analyseur& a, const char* source) {
+    return a.t(Contexte, source);
+}
+
+Fin refus(const Analyseur& a, const QString& message) {
+    return {LigneDeCommande::CodeErreur,
+            texte(a, QT_TRANSLATE_NOOP("LigneDeCommande", "%1 : %2")).arg(Programme, message) +
+                QStringLiteral("\n\n") + LigneDeCommande::aide(a.t.langue())};
+}
+
+// QCommandLineParser says what went wrong in English whatever the language;
+// said again in the answer's language from what it found.
 Fin refusAnalyse(const Analyseur& a, const QStringList& arguments) {
     QStringList inconnues;
     for (const QString& nom : a.p.unknownOptionNames())
         inconnues << commeTape(arguments, nom);
     if (inconnues.size() == 1)
-        return refus(QStringLiteral("option inconnue : %1").arg(inconnues.front()));
+        return refus(a, texte(a, QT_TRANSLATE_NOOP("LigneDeCommande", "option inconnue : %1"))
+                            .arg(inconnues.front()));
     if (!inconnues.isEmpty())
-        return refus(QStringLiteral("options inconnues : %1").arg(inconnues.join(", ")));
+        return refus(a, texte(a, QT_TRANSLATE_NOOP("LigneDeCommande", "options inconnues : %1"))
+                            .arg(inconnues.join(", ")));
     const QString derniere = arguments.size() > 1 ? arguments.back() : QString();
     if (estOption(derniere) && !derniere.contains(QLatin1Char('=')) &&
         a.prendValeur(nomDe(derniere)))
-        return refus(QStringLiteral("l'option %1 attend une valeur").arg(derniere));
+        return refus(a,
+                     texte(a, QT_TRANSLATE_NOOP("LigneDeCommande", "l'option %1 attend une valeur"))
+                         .arg(derniere));
     for (const QString& arg : arguments.mid(1)) {
         if (estOption(arg) && arg.contains(QLatin1Char('=')) && !a.prendValeur(nomDe(arg)))
-            return refus(QStringLiteral("l'option %1 ne prend pas de valeur")
-                             .arg(arg.section(QLatin1Char('='), 0, 0)));
+            return refus(a, texte(a, QT_TRANSLATE_NOOP("LigneDeCommande",
+                                                       "l'option %1 ne prend pas de valeur"))
+                                .arg(arg.section(QLatin1Char('='), 0, 0)));
     }
-    return refus(a.p.errorText());
+    return refus(a, a.p.errorText());
 }
 
 // "150" or "150%", between the bounds.
@@ -140,9 +187,11 @@ std::optional<int> pourcentage(const QString& texte, int min, int max) {
     return n;
 }
 
-Fin valeurRefusee(const QString& option, const QString& valeur, const QString& attendu) {
+Fin valeurRefusee(const Analyseur& a, const QString& option, const QString& valeur,
+                  const char* attendu) {
     return refus(
-        QStringLiteral("valeur refusée pour --%1 : « %2 » ; %3").arg(option, valeur, attendu));
+        a, texte(a, QT_TRANSLATE_NOOP("LigneDeCommande", "valeur refusée pour --%1 : « %2 » ; %3"))
+               .arg(option, valeur, texte(a, attendu)));
 }
 
 // Words filled into lines of at most `largeur` characters, each indented.
@@ -161,14 +210,17 @@ QString enLignes(const QString& texte, int retrait, int largeur) {
 
 } // namespace
 
-Demande LigneDeCommande::lis(const QStringList& arguments) {
-    Analyseur a;
+Demande LigneDeCommande::lis(const QStringList& arguments, const QString& langueRetenue) {
+    const Traducteur t(langueDeLaReponse(arguments, langueRetenue));
+    Analyseur a(t);
     if (!a.p.parse(arguments))
         return refusAnalyse(a, arguments);
     if (const QStringList mots = a.p.positionalArguments(); !mots.isEmpty())
-        return refus(QStringLiteral("argument inattendu : « %1 »").arg(mots.front()));
+        return refus(a,
+                     texte(a, QT_TRANSLATE_NOOP("LigneDeCommande", "argument inattendu : « %1 »"))
+                         .arg(mots.front()));
     if (a.p.isSet(a.aide))
-        return Fin{0, aide()};
+        return Fin{0, aide(t.langue())};
     if (a.p.isSet(a.version))
         return Fin{0, Programme + QLatin1Char(' ') + QStringLiteral(VIBRALUME_VERSION) +
                           QLatin1Char('\n')};
@@ -182,23 +234,25 @@ Demande LigneDeCommande::lis(const QStringList& arguments) {
         } else if (const auto p = pourcentage(z, 50, 400)) {
             o.zoomPourcent = p;
         } else {
-            return valeurRefusee(QStringLiteral("zoom"), z,
-                                 QStringLiteral("attendu un pourcentage entier de 50 à 400, "
-                                                "ou « fit »"));
+            return valeurRefusee(a, QStringLiteral("zoom"), z,
+                                 QT_TRANSLATE_NOOP("LigneDeCommande",
+                                                   "attendu un pourcentage entier de 50 à 400, "
+                                                   "ou « fit »"));
         }
     }
     if (a.p.isSet(a.volume)) {
         const QString v = a.p.value(a.volume);
         o.volume = pourcentage(v, 0, 100);
         if (!o.volume)
-            return valeurRefusee(QStringLiteral("volume"), v,
-                                 QStringLiteral("attendu un pourcentage entier de 0 à 100"));
+            return valeurRefusee(
+                a, QStringLiteral("volume"), v,
+                QT_TRANSLATE_NOOP("LigneDeCommande", "attendu un pourcentage entier de 0 à 100"));
     }
     if (a.p.isSet(a.langue)) {
         const QString l = a.p.value(a.langue).toLower();
-        if (l != QStringLiteral("fr") && l != QStringLiteral("en"))
-            return valeurRefusee(QStringLiteral("langue"), a.p.value(a.langue),
-                                 QStringLiteral("attendu « fr » ou « en »"));
+        if (!Langue::toutes().contains(l))
+            return valeurRefusee(a, QStringLiteral("langue"), a.p.value(a.langue),
+                                 QT_TRANSLATE_NOOP("LigneDeCommande", "attendu « fr » ou « en »"));
         o.langue = l;
     }
     o.sansAccueil = a.p.isSet(a.sansAccueil);
@@ -218,9 +272,10 @@ int LigneDeCommande::termine(const Fin& fin) {
     return fin.code;
 }
 
-QString LigneDeCommande::aide() {
+QString LigneDeCommande::aide(const QString& langue) {
     constexpr int Largeur = 79;
-    const Analyseur a;
+    const Traducteur t(langue);
+    const Analyseur a(t);
     QStringList entetes;
     for (const QCommandLineOption& o : a.propres) {
         QStringList noms;
@@ -235,11 +290,16 @@ QString LigneDeCommande::aide() {
     for (const QString& e : entetes)
         colonne = std::max(colonne, e.size() + 2);
 
-    QString texte = QStringLiteral("Utilisation : %1 [options]\n").arg(Programme);
-    texte += enLignes(QStringLiteral("Simulation d'une onde sonore qui se propage dans un gaz "
-                                     "ou dans un solide, pour la classe de physique."),
+    QString texte = t(Contexte, QT_TRANSLATE_NOOP("LigneDeCommande", "Utilisation : %1 [options]"))
+                        .arg(Programme) +
+                    QLatin1Char('\n');
+    texte += enLignes(t(Contexte, QT_TRANSLATE_NOOP("LigneDeCommande",
+                                                    "Simulation d'une onde sonore qui se propage "
+                                                    "dans un gaz ou dans un solide, pour la "
+                                                    "classe de physique.")),
                       0, Largeur);
-    texte += QStringLiteral("\nOptions :\n");
+    texte += QLatin1Char('\n') + t(Contexte, QT_TRANSLATE_NOOP("LigneDeCommande", "Options :")) +
+             QLatin1Char('\n');
     for (qsizetype i = 0; i < entetes.size(); ++i)
         texte += entetes[i].leftJustified(colonne) +
                  enLignes(a.propres[i].description(), int(colonne), Largeur);

@@ -37,7 +37,10 @@ public:
 
     /// Reads `arguments`, the program's name first as in argv. Qt's own
     /// options (-platform, -style, ...) are accepted and left to QApplication.
-    static Demande lis(const QStringList& arguments);
+    /// The help and the refusals are in the language of --langue when it is
+    /// given, else in `langueRetenue` (the settings'), else in French.
+    static Demande lis(const QStringList& arguments,
+                       const QString& langueRetenue = QStringLiteral("fr"));
 
     /// argv as a list, decoded from the locale's encoding.
     static QStringList arguments(int argc, char** argv);
@@ -45,8 +48,8 @@ public:
     /// Prints the text where it belongs and returns the exit code.
     static int termine(const Fin& fin);
 
-    /// The help text: usage line, description and options, in French.
-    static QString aide();
+    /// The help text: usage line, description and options, in `langue`.
+    static QString aide(const QString& langue = QStringLiteral("fr"));
 };
 
 } // namespace vibralume

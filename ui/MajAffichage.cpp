@@ -3,6 +3,7 @@
 
 #include "model/Legendes.h"
 #include "model/Parametres.h"
+#include "ui/LegendesTraduites.h"
 #include "ui/OS.h"
 #include "views/Etiquette.h"
 #include "views/PictureBox.h"
@@ -15,8 +16,9 @@ namespace vibralume {
 
 namespace {
 
+// The model writes French; the caption is in the interface's language.
 void legende(Etiquette* e, const std::string& texte) {
-    e->setText(QString::fromStdString(texte));
+    e->setText(LegendesTraduites::traduit(texte));
 }
 
 Bord bordChoisi(const QRadioButton* progressive, const QRadioButton* ouvert) {

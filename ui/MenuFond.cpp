@@ -24,18 +24,34 @@ QMenu* MenuFond::menuA(QPoint pos) {
     if (!menu_) {
         menu_ = new QMenu(&os_);
         menu_->setObjectName(QStringLiteral("MenuFond"));
-        for (const Entree& e : entrees_) {
-            if (e.texte.isEmpty()) {
-                menu_->addSeparator();
-                continue;
-            }
-            // The keys are shown, not taken: the window's shortcuts do that.
-            QAction* a = menu_->addAction(e.touches.isEmpty() ? e.texte
-                                                              : e.texte + QLatin1Char('\t') + e.touches);
-            connect(a, &QAction::triggered, this, e.action);
-        }
+        remplit(menu_, entrees_);
     }
     return menu_;
+}
+
+void MenuFond::remplit(QMenu* menu, const std::vector<Entree>& entrees) {
+    for (const Entree& e : entrees) {
+        if (e.texte.isEmpty()) {
+            menu->addSeparator();
+            continue;
+        }
+        if (!e.sousMenu.empty()) {
+            remplit(menu->addMenu(e.texte), e.sousMenu);
+            continue;
+        }
+        // The keys are shown, not taken: the window's shortcuts do that.
+        QAction* a = menu->addAction(e.touches.isEmpty() ? e.texte
+                                                         : e.texte + QLatin1Char('\t') + e.touches);
+        if (e.action)
+            connect(a, &QAction::triggered, this, e.action);
+        if (e.coche) {
+            // Ticked as things stand each time the menu opens, whatever a
+            // click on it did to the tick meanwhile.
+            a->setCheckable(true);
+            a->setChecked(e.coche());
+            connect(menu, &QMenu::aboutToShow, a, [a, coche = e.coche] { a->setChecked(coche()); });
+        }
+    }
 }
 
 bool MenuFond::eventFilter(QObject* objet, QEvent* e) {

@@ -17,7 +17,7 @@ namespace vibralume {
 VisionneuseEnonce::VisionneuseEnonce(QWidget* parent)
     : QWidget(parent, Qt::Window), document_(new QPdfDocument(this)), vue_(new QPdfView(this)) {
     setObjectName(QStringLiteral("VisionneuseEnonce"));
-    setWindowTitle(QStringLiteral("Enoncé du modèle microscopique"));
+    setWindowTitle(tr("Enoncé du modèle microscopique"));
     setWindowIcon(iconeProgramme());
     // Closing the main window ends the program, whether the statement is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -9,6 +9,7 @@
 #include "ui/Application.h"
 #include "ui/ClavierAccueil.h"
 #include "ui/ComplementsOS.h"
+#include "ui/Langue.h"
 #include "ui/LigneDeCommande.h"
 #include "ui/OS.h"
 #include "ui/Reglages.h"
@@ -22,15 +23,25 @@
 using namespace vibralume;
 
 int main(int argc, char* argv[]) {
+    // What the last lessons left: the help is given in their language.
+    Reglages reglages(std::cerr);
+    const ValeursReglages derniers = reglages.lis();
     // Read before QApplication opens the display: help, version and refusals
     // answer in a terminal without one.
-    const Demande demande = LigneDeCommande::lis(LigneDeCommande::arguments(argc, argv));
+    const Demande demande =
+        LigneDeCommande::lis(LigneDeCommande::arguments(argc, argv), derniers.langue);
     if (const Fin* fin = std::get_if<Fin>(&demande))
         return LigneDeCommande::termine(*fin);
     const Options& options = std::get<Options>(demande);
 
     QApplication app(argc, argv);
     prepareApplication();
+    // French unless English is asked for, now or at a lesson before; asked
+    // for on the command line, it is kept for the next ones.
+    const QString langue = Langue::auDemarrage(options.langue, derniers.langue, reglages);
+    if (!Langue::installe(langue))
+        std::cerr << "vibralume : traduction « " << langue.toStdString()
+                  << " » introuvable, interface en français" << std::endl;
     // The state, the clock, the generator and the sound outlive both windows.
     Module1 etat;
     HorlogeSysteme horlogeSysteme;
@@ -44,8 +55,6 @@ int main(int argc, char* argv[]) {
     SonLecture son(dossier, std::cerr);
 
     // The zoom and the volume: the command line's, or the last ones used.
-    Reglages reglages(std::cerr);
-    const ValeursReglages derniers = reglages.lis();
     DemarrageOS depart;
     depart.zoom = options.zoomPourcent.value_or(derniers.zoomPourcent) / 100.0;
     depart.ajuste = options.zoomAjuste;

@@ -1,5 +1,6 @@
 #include "views/ConteneurEnonce.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,9 +9,16 @@
 
 namespace vibralume {
 
+QString cheminEnonce() {
+    // The statement is written once per language: its resource is named by
+    // the translation in use, like any other text of the interface.
+    //: The statement document of this language: its path among the program's resources
+    return QCoreApplication::translate("ConteneurEnonce", ":/documents/enonce.pdf");
+}
+
 bool chargeEnonce(QPdfDocument& document) {
     // A child of the document, so that it outlives every read the document makes.
-    auto* fichier = new QFile(QStringLiteral(":/documents/enonce.pdf"), &document);
+    auto* fichier = new QFile(cheminEnonce(), &document);
     if (!fichier->open(QIODevice::ReadOnly))
         return false;
     document.load(fichier);

@@ -9,7 +9,11 @@ class QPdfDocument;
 
 namespace vibralume {
 
-/// Loads the statement :/documents/enonce.pdf into `document`, which owns the
+/// The statement in the interface's language: :/documents/enonce.pdf in
+/// French, :/documents/enonce_en.pdf in English.
+QString cheminEnonce();
+
+/// Loads the statement of cheminEnonce() into `document`, which owns the
 /// device it reads from. True once the document is ready.
 bool chargeEnonce(QPdfDocument& document);
 

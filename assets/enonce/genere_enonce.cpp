@@ -3,6 +3,10 @@
 //
 //   genere_enonce <enonce.html> <enonce.pdf> <font.ttf>...
 //
+// The same tool makes every language's statement: the words drawn in the figure and the
+// document's title come from the HTML's <meta> elements (figure-tranche,
+// figure-compression, figure-dilatation, titre), so each language's file carries its own.
+//
 // The fonts are registered from the given files, so the document does not depend on the
 // fonts installed on the build machine. Fails (exit 1) if the text and figure do not fit
 // on one page.
@@ -15,12 +19,14 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QtMath>
 
 #include <cstdio>
+#include <map>
 #include <memory>
 
 namespace {
@@ -36,6 +42,26 @@ constexpr qreal espacementSansLigature = 0.05;
 QFont sansLigature(QFont police) {
     police.setLetterSpacing(QFont::AbsoluteSpacing, espacementSansLigature);
     return police;
+}
+
+// The words of the document that are not in its flowing text.
+struct Mots {
+    QString tranche;
+    QString compression;
+    QString dilatation;
+    QString titre;
+};
+
+// <meta name="..." content="..."> of the HTML, by name.
+std::map<QString, QString> metas(const QString& html) {
+    static const QRegularExpression meta(
+        QStringLiteral("<meta\\s+name=\"([^\"]+)\"\\s+content=\"([^\"]*)\"\\s*/?>"));
+    std::map<QString, QString> valeurs;
+    for (auto it = meta.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        valeurs[m.captured(1)] = m.captured(2);
+    }
+    return valeurs;
 }
 
 qreal mm(qreal valeur) {
@@ -68,7 +94,7 @@ qreal deplacement(qreal i, qreal omegaT) {
 }
 
 // Draws the figure from `origine` (device units), `largeur` wide; returns its height.
-qreal dessineFigure(QPainter& p, QPointF origine, qreal largeur) {
+qreal dessineFigure(QPainter& p, QPointF origine, qreal largeur, const Mots& mots) {
     const int nbTranches = 18;
     const int nbParticules = 5;
     const int trancheSuivie = 6;
@@ -97,7 +123,7 @@ qreal dessineFigure(QPainter& p, QPointF origine, qreal largeur) {
     p.setFont(sansLigature(petite));
     p.setPen(QColor(64, 64, 64));
     p.drawText(QRectF(origine.x(), origine.y(), etiquettes, hauteurNumeros),
-               Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("tranche"));
+               Qt::AlignLeft | Qt::AlignBottom, mots.tranche);
     for (int i = 1; i <= nbTranches; ++i) {
         const QRectF cadre(xRepos(i) - pas / 2, origine.y(), pas, hauteurNumeros);
         p.drawText(cadre, Qt::AlignHCenter | Qt::AlignBottom, QString::number(i));
@@ -149,8 +175,7 @@ qreal dessineFigure(QPainter& p, QPointF origine, qreal largeur) {
             const bool compression = (z % 2 == 0) != inverse;
             const QRectF cadre(xRepos(0) + centres[z] * pas - 2 * pas, y + hauteurRangee, 4 * pas,
                                interRangee * 0.75);
-            p.drawText(cadre, Qt::AlignCenter,
-                       compression ? QStringLiteral("compression") : QStringLiteral("dilatation"));
+            p.drawText(cadre, Qt::AlignCenter, compression ? mots.compression : mots.dilatation);
         }
     }
 
@@ -178,6 +203,20 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QString html = QString::fromUtf8(source.readAll());
+    const std::map<QString, QString> valeurs = metas(html);
+    Mots mots;
+    for (auto [nom, mot] :
+         {std::pair{"figure-tranche", &mots.tranche},
+          std::pair{"figure-compression", &mots.compression},
+          std::pair{"figure-dilatation", &mots.dilatation}, std::pair{"titre", &mots.titre}}) {
+        const auto it = valeurs.find(QString::fromLatin1(nom));
+        if (it == valeurs.end() || it->second.isEmpty()) {
+            std::fprintf(stderr, "genere_enonce: no <meta name=\"%s\" content=...> in %s\n", nom,
+                         argv[1]);
+            return 1;
+        }
+        *mot = it->second;
+    }
     const QString repere = QStringLiteral("<!-- FIGURE -->");
     const qsizetype position = html.indexOf(repere);
     if (position < 0) {
@@ -195,7 +234,7 @@ int main(int argc, char** argv) {
     pdf.setResolution(resolution);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(18, 12, 18, 12), QPageLayout::Millimeter));
-    pdf.setTitle(QStringLiteral("Modèle microscopique de la propagation du son"));
+    pdf.setTitle(mots.titre);
     pdf.setCreator(QStringLiteral("Vibralume"));
 
     const auto haut = document(avant, pdf);
@@ -210,7 +249,7 @@ int main(int argc, char** argv) {
     qreal y = 0;
     haut->drawContents(&p);
     y += haut->size().height() + mm(3);
-    y += dessineFigure(p, QPointF(0, y), pdf.width()) + mm(2);
+    y += dessineFigure(p, QPointF(0, y), pdf.width(), mots) + mm(2);
     p.save();
     p.translate(0, y);
     basDoc->drawContents(&p);

@@ -4,7 +4,10 @@
 
 #include "ui/LigneDeCommande.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vibralume;
@@ -17,6 +20,7 @@ QStringList ligne(const QString& arguments) {
 }
 
 const QString Utilisation = QStringLiteral("Utilisation : vibralume [options]");
+const QString Usage = QStringLiteral("Usage: vibralume [options]");
 const QString Version = QStringLiteral("vibralume " VERSION_ATTENDUE "\n");
 
 } // namespace
@@ -31,8 +35,15 @@ private slots:
     void finImmediate_data();
     void finImmediate();
     void aideTientDansLeTerminal();
+    void langueDeLaReponse_data();
+    void langueDeLaReponse();
+    void refusEnAnglais_data();
+    void refusEnAnglais();
+    void aideAnglaiseTientDansLeTerminal();
     void programmeReel_data();
     void programmeReel();
+    void programmeReelLangueRetenue_data();
+    void programmeReelLangueRetenue();
 };
 
 void TstLigneDeCommande::acceptee_data() {
@@ -197,6 +208,98 @@ void TstLigneDeCommande::aideTientDansLeTerminal() {
         QVERIFY2(!texte.contains(QLatin1String(qt)), qt);
 }
 
+// The help speaks the language of --langue wherever it stands, else the one
+// remembered from the last lessons, else French.
+void TstLigneDeCommande::langueDeLaReponse_data() {
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("retenue");
+    QTest::addColumn<bool>("anglais");
+    QTest::newRow("French by default") << "--help"
+                                       << "fr" << false;
+    QTest::newRow("English asked for") << "--langue en --help"
+                                       << "fr" << true;
+    QTest::newRow("English after the help") << "-h --langue=EN"
+                                            << "fr" << true;
+    QTest::newRow("one dash") << "-langue en -h"
+                              << "fr" << true;
+    QTest::newRow("English remembered") << "--help"
+                                        << "en" << true;
+    QTest::newRow("French over the remembered") << "--langue fr --help"
+                                                << "en" << false;
+    QTest::newRow("the last one wins") << "--langue en --langue fr -h"
+                                       << "fr" << false;
+    QTest::newRow("an unknown one ignored") << "--langue de --help"
+                                            << "en" << true;
+    QTest::newRow("an unknown remembered") << "--help"
+                                           << "xx" << false;
+}
+
+void TstLigneDeCommande::langueDeLaReponse() {
+    QFETCH(QString, arguments);
+    QFETCH(QString, retenue);
+    QFETCH(bool, anglais);
+    const Demande d = LigneDeCommande::lis(ligne(arguments), retenue);
+    QVERIFY(std::holds_alternative<Fin>(d));
+    const Fin& fin = std::get<Fin>(d);
+    QCOMPARE(fin.code, 0);
+    QCOMPARE(fin.texte, LigneDeCommande::aide(anglais ? "en" : "fr"));
+    QVERIFY2(fin.texte.startsWith((anglais ? Usage : Utilisation) + '\n'), qPrintable(fin.texte));
+    if (anglais) {
+        QVERIFY(fin.texte.contains(QStringLiteral("\nOptions:\n")));
+        QVERIFY(fin.texte.contains(QStringLiteral("Shows this help and exits.")));
+        for (const QChar c : QStringLiteral("éèàç«»"))
+            QVERIFY2(!fin.texte.contains(c), qPrintable(fin.texte));
+    }
+}
+
+// Refused with --langue en: the reason and the usage in English, the same exit code.
+void TstLigneDeCommande::refusEnAnglais_data() {
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown option") << "--langue en --plein-ecran"
+                                    << "unknown option: --plein-ecran";
+    QTest::newRow("a word") << "--langue=en enonce.pdf"
+                            << "unexpected argument: “enonce.pdf”";
+    QTest::newRow("zoom without value") << "--langue en --zoom"
+                                        << "option --zoom expects a value";
+    QTest::newRow("zoom too small")
+        << "--zoom 49 --langue en"
+        << "value refused for --zoom: “49”; expected a whole percentage from 50 to 400, or “fit”";
+    QTest::newRow("volume too loud")
+        << "--langue en --volume 101"
+        << "value refused for --volume: “101”; expected a whole percentage from 0 to 100";
+}
+
+void TstLigneDeCommande::refusEnAnglais() {
+    QFETCH(QString, arguments);
+    QFETCH(QString, message);
+    const Demande d = LigneDeCommande::lis(ligne(arguments));
+    QVERIFY(std::holds_alternative<Fin>(d));
+    const Fin& fin = std::get<Fin>(d);
+    QCOMPARE(fin.code, 2);
+    const QStringList lignes = fin.texte.split(QLatin1Char('\n'));
+    QCOMPARE(lignes.value(0), QStringLiteral("vibralume: ") + message);
+    QCOMPARE(lignes.value(1), QString());
+    QCOMPARE(lignes.value(2), Usage);
+    QCOMPARE(fin.texte.mid(fin.texte.indexOf(Usage)), LigneDeCommande::aide("en"));
+}
+
+// The English help, like the French: 80 columns, every option under its
+// own name, its values named in English.
+void TstLigneDeCommande::aideAnglaiseTientDansLeTerminal() {
+    const QString texte = LigneDeCommande::aide("en");
+    QVERIFY(texte != LigneDeCommande::aide());
+    for (const QString& l : texte.split(QLatin1Char('\n'))) {
+        QVERIFY2(l.size() <= 79, qPrintable(l));
+        QVERIFY2(!l.endsWith(QLatin1Char(' ')), qPrintable(l));
+    }
+    const QStringList attendues = {"-h, --help ",           "-v, --version ",
+                                   "--zoom <percent|fit> ", "--volume <0-100> ",
+                                   "--langue <fr|en> ",     "--sans-accueil "};
+    for (const QString& o : attendues)
+        QVERIFY2(texte.contains(QStringLiteral("\n  ") + o), qPrintable(o));
+}
+
 void TstLigneDeCommande::programmeReel_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("code");
@@ -211,6 +314,11 @@ void TstLigneDeCommande::programmeReel_data() {
     QTest::newRow("zoom out of range")
         << QStringList{"--sans-accueil", "--zoom", "20"} << 2 << ""
         << QStringLiteral("vibralume : valeur refusée pour --zoom : « 20 » ;");
+    QTest::newRow("help in English") << QStringList{"--langue", "en", "--help"} << 0 << Usage + '\n'
+                                     << "";
+    QTest::newRow("refused in English")
+        << QStringList{"--langue=en", "--volume", "101"} << 2 << ""
+        << QStringLiteral("vibralume: value refused for --volume: “101”;");
     QTest::newRow("accents in the locale's encoding")
         << QStringList{"--langue", "é"} << 2 << ""
         << QStringLiteral("vibralume : valeur refusée pour --langue : « é » ;");
@@ -230,6 +338,9 @@ void TstLigneDeCommande::programmeReel() {
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    // Settings of its own: what a user chose in a lesson changes nothing here.
+    QTemporaryDir reglages;
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), reglages.path());
     p.setProcessEnvironment(env);
     p.start(qEnvironmentVariable("VIBRALUME_PROGRAMME"), arguments);
     QVERIFY2(p.waitForStarted(), qPrintable(p.errorString()));
@@ -244,6 +355,53 @@ void TstLigneDeCommande::programmeReel() {
     QCOMPARE(p.exitCode(), code);
     QVERIFY2(sortie.isEmpty() ? out.isEmpty() : out.startsWith(sortie), qPrintable(out));
     QVERIFY2(erreur.isEmpty() ? err.isEmpty() : err.startsWith(erreur), qPrintable(err));
+}
+
+// The language remembered in the user's settings file, where the program
+// looks for it, gives the help its language; --langue still wins.
+void TstLigneDeCommande::programmeReelLangueRetenue_data() {
+    QTest::addColumn<QString>("retenue");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("sortie");
+    QTest::newRow("English remembered") << "en" << QStringList{"--help"} << Usage;
+    QTest::newRow("French asked for") << "en" << QStringList{"--langue", "fr", "-h"} << Utilisation;
+    QTest::newRow("French remembered") << "fr" << QStringList{"--help"} << Utilisation;
+}
+
+void TstLigneDeCommande::programmeReelLangueRetenue() {
+    QFETCH(QString, retenue);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, sortie);
+    QTemporaryDir config;
+    QVERIFY(QDir(config.path()).mkpath(QStringLiteral("vibralume")));
+    QFile ini(config.filePath(QStringLiteral("vibralume/vibralume.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write(QStringLiteral("[interface]\nlangue=%1\n").arg(retenue).toUtf8());
+    ini.close();
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("VIBRALUME_PROGRAMME"), arguments);
+    QVERIFY2(p.waitForStarted(), qPrintable(p.errorString()));
+    if (!p.waitForFinished(15000)) {
+        p.kill();
+        p.waitForFinished();
+        QFAIL("the program did not end");
+    }
+    QCOMPARE(p.exitCode(), 0);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(out.startsWith(sortie + '\n'), qPrintable(out));
+    QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
+    // Read, and left as it was.
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(ini.readAll()),
+             QStringLiteral("[interface]\nlangue=%1\n").arg(retenue));
 }
 
 QTEST_APPLESS_MAIN(TstLigneDeCommande)
