@@ -929,10 +929,6 @@
         <translation>Save a picture of the graphs</translation>
     </message>
     <message>
-        <source>Images PNG (*.png)</source>
-        <translation>PNG images (*.png)</translation>
-    </message>
-    <message>
         <source>graphes</source>
         <extracomment>A word of a file name: no accents, no spaces</extracomment>
         <translation>graphs</translation>
