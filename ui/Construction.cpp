@@ -207,11 +207,16 @@ void place(QWidget* w, const DefControle& d, QWidget* fenetre, double zoom, QPoi
         if (d.police.famille)
             w->setFont(resoudPolice(d.police, zoom));
         break;
-    case Genre::Etiq:
+    case Genre::Etiq: {
+        auto* etiquette = static_cast<Etiquette*>(w);
         w->setFont(resoudPolice(d.police, zoom));
         if (d.bordure)
-            static_cast<Etiquette*>(w)->setLineWidth(e);
+            etiquette->setLineWidth(e);
+        // The text's width at 100 %: inside the border, one pixel wide there.
+        etiquette->setMiseDeReference(resoudPolice(d.police, 1),
+                                      twips(d.l, 1) - (d.bordure ? 2 * epaisseur(1, 1) : 0));
         break;
+    }
     case Genre::Forme:
         static_cast<Forme*>(w)->setEpaisseur(e);
         break;

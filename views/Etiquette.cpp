@@ -16,6 +16,18 @@ Etiquette::Etiquette(QWidget* parent) : QLabel(parent) {
     setIndent(0);
 }
 
+namespace {
+// A width no caption reaches: the lines keep the characters they are given.
+constexpr qreal PlusLarge = 1e6;
+} // namespace
+
+void Etiquette::setMiseDeReference(const QFont& police, int largeurTexte) {
+    policeReference_ = police;
+    largeurReference_ = largeurTexte;
+    mise_.reset();
+    update();
+}
+
 // Lines follow each other at the font's own height, with no extra leading:
 // a two-line caption fits where the layout gave it room for two lines.
 // The layout is kept from one paint to the next: the markers over the model
@@ -24,21 +36,58 @@ void Etiquette::paintEvent(QPaintEvent*) {
     QPainter p(this);
     drawFrame(&p);
     p.setPen(palette().color(QPalette::WindowText));
+    metEnPage();
+    mise_->draw(&p, contentsRect().topLeft());
+}
+
+int Etiquette::nombreLignes() {
+    metEnPage();
+    return mise_->lineCount();
+}
+
+void Etiquette::metEnPage() {
     const QRect zone = contentsRect();
     const Qt::Alignment h = alignment() & Qt::AlignHorizontal_Mask;
     if (!mise_ || miseTexte_ != text() || miseLargeur_ != zone.width() || misePolice_ != font() ||
         miseAlignement_ != h) {
-        mise_ = std::make_unique<QTextLayout>(text(), font(), this);
         QTextOption option(h);
         option.setWrapMode(QTextOption::WordWrap);
+        // Where the lines break at 100 %: so many characters a line.
+        QList<int> longueurs;
+        if (policeReference_ && *policeReference_ != font()) {
+            QTextLayout reference(text(), *policeReference_, this);
+            reference.setTextOption(option);
+            reference.beginLayout();
+            for (QTextLine l = reference.createLine(); l.isValid(); l = reference.createLine()) {
+                l.setLineWidth(largeurReference_);
+                longueurs << l.textLength();
+            }
+            reference.endLayout();
+        }
+        mise_ = std::make_unique<QTextLayout>(text(), font(), this);
+        if (!longueurs.isEmpty()) {
+            // Lines of so many characters, however wide; aligned here, since
+            // a line may be a pixel wider than the caption's box.
+            option.setAlignment(Qt::AlignLeft);
+        }
         mise_->setTextOption(option);
         const qreal pas = QFontMetricsF(font(), this).height();
         qreal y = 0;
+        int k = 0;
         mise_->beginLayout();
         for (QTextLine ligne = mise_->createLine(); ligne.isValid(); ligne = mise_->createLine()) {
-            ligne.setLineWidth(zone.width());
-            ligne.setPosition(QPointF(0, y));
+            qreal x = 0;
+            if (longueurs.isEmpty()) {
+                ligne.setLineWidth(zone.width());
+            } else {
+                ligne.setNumColumns(k < longueurs.size() ? longueurs[k] : text().size(),
+                                    PlusLarge);
+                const qreal reste = zone.width() - ligne.naturalTextWidth();
+                x = h == Qt::AlignHCenter ? reste / 2 : h == Qt::AlignRight ? reste : 0;
+            }
+            ligne.setPosition(QPointF(x, y));
             y += pas;
+            ++k;
         }
         mise_->endLayout();
         miseTexte_ = text();
@@ -46,7 +95,6 @@ void Etiquette::paintEvent(QPaintEvent*) {
         misePolice_ = font();
         miseAlignement_ = h;
     }
-    mise_->draw(&p, zone.topLeft());
 }
 
 void Etiquette::mousePressEvent(QMouseEvent* e) {

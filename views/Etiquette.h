@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <memory>
+#include <optional>
 
 class QTextLayout;
 
@@ -14,6 +15,13 @@ public:
     explicit Etiquette(QWidget* parent = nullptr);
     ~Etiquette() override;
 
+    /// The font and the text width the caption has at 100 %: at any other
+    /// zoom its lines break where they break there, so that a caption keeps
+    /// its lines when the rounding of the zoomed font makes it a pixel wider.
+    void setMiseDeReference(const QFont& police, int largeurTexte);
+    /// Lines of the caption as it is painted.
+    int nombreLignes();
+
 signals:
     void clicked();
     void mouseDown(Qt::MouseButton bouton, QPoint position);
@@ -24,6 +32,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
+    void metEnPage();
+
     bool appuye_ = false;
     // The caption laid out at its last paint, and what it was laid out for.
     std::unique_ptr<QTextLayout> mise_;
@@ -31,6 +41,8 @@ private:
     int miseLargeur_ = -1;
     QFont misePolice_;
     Qt::Alignment miseAlignement_;
+    std::optional<QFont> policeReference_;
+    int largeurReference_ = 0;
 };
 
 } // namespace vibralume

@@ -92,6 +92,34 @@ private slots:
                                     zoom)));
     }
 
+    // Every caption breaks into the lines it has at 100 %, at every zoom
+    // step: the rounding of a zoomed font never pushes a word onto a line the
+    // caption has no room for ("Activation des capteurs de pression" at 150 %).
+    void lignesDesLegendes() {
+        Banc b;
+        ZoomOS zoomOS(*b.os);
+        QHash<QString, int> aCent;
+        const auto etiquettes = b.os->findChildren<Etiquette*>();
+        QVERIFY(etiquettes.size() > 30);
+        for (Etiquette* e : etiquettes)
+            if (!e->text().isEmpty())
+                aCent.insert(e->objectName() + e->property("Index").toString(), e->nombreLignes());
+        QCOMPARE(aCent.value(QStringLiteral("activation_micros")), 1);
+        for (int pourcent = 50; pourcent <= 400; pourcent += 25) {
+            zoomOS.setZoom(pourcent / 100.0);
+            for (Etiquette* e : etiquettes) {
+                const QString nom = e->objectName() + e->property("Index").toString();
+                if (aCent.contains(nom))
+                    QVERIFY2(e->nombreLignes() == aCent.value(nom),
+                             qPrintable(QStringLiteral("%1 « %2 » in %3 lines at %4 %, %5 at 100 %")
+                                            .arg(nom, e->text())
+                                            .arg(e->nombreLignes())
+                                            .arg(pourcent)
+                                            .arg(aCent.value(nom))));
+            }
+        }
+    }
+
     // Lines and drawings grow as one: the ruler's centimetre ticks, the
     // amplitude marks (where the refresh put them) and a sensor's trace width.
     void dessins() {
