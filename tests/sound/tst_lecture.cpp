@@ -8,6 +8,7 @@
 #include "sound/LitTon.h"
 #include "tests/sound/FichierTon.h"
 
+#include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
 #include <QRegularExpression>
