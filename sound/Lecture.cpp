@@ -1,14 +1,12 @@
 #include "sound/Lecture.h"
 
-#include "sound/Generateur.h"
+#include "sound/Alimentation.h"
 #include "sound/LitTon.h"
 
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QMediaDevices>
+#include <QThread>
 
-#include <cmath>
-#include <iostream>
+#include <algorithm>
 
 namespace vibralume {
 
@@ -40,29 +38,21 @@ QList<QAudioDevice> sortiesAudio() {
     return sorties;
 }
 
-QAudioFormat formatTon() {
-    QAudioFormat format;
-    format.setSampleRate(FrequenceEchantillonnage);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
-}
-
 } // namespace
 
 Lecture::Lecture(std::function<std::filesystem::path()> source, std::ostream& journal,
                  QObject* parent)
-    : QObject(parent), source_(std::move(source)), journal_(journal) {
-    remplissage_.setTimerType(Qt::PreciseTimer);
-    remplissage_.setInterval(PeriodeRemplissageMs);
-    connect(&remplissage_, &QTimer::timeout, this, &Lecture::alimente);
-}
+    : QObject(parent), source_(std::move(source)), journal_(journal) {}
 
+// Waits for the sound's thread to stop the output: a few milliseconds, and
+// the room is silent when the window has gone.
 Lecture::~Lecture() {
-    ArreteSon();
-    if (sortie_) {
-        sortie_->disconnect(this);
+    if (!fil_) {
+        return;
     }
+    QMetaObject::invokeMethod(alimentation_, &Alimentation::ferme, Qt::QueuedConnection);
+    fil_->wait();
+    delete alimentation_;
 }
 
 void Lecture::JoueSon() {
@@ -71,91 +61,49 @@ void Lecture::JoueSon() {
         ArreteSon();
         return;
     }
-    boucle_.remplace(std::move(*echantillons));
-    if (!prepareSortie()) {
+    enBoucle_ = echantillons->size();
+    if (sortiesAudio().isEmpty()) {
+        joue_ = false;
+        signale("aucune sortie audio");
         return;
     }
-    // A fresh start drops what the output still holds of the old tone, so
-    // the new one is heard at once, from its first sample.
-    remplissage_.stop();
-    // Set at every start: the output replaces the size asked for by the one
-    // the server granted, which shrinks a little at each restart.
-    sortie_->setBufferSize(qsizetype{FrequenceEchantillonnage} * 2 * DureeTamponMs / 1000);
-    flux_ = sortie_->start();
-    if (flux_ == nullptr) {
-        return;
-    }
-    alimente();
-    remplissage_.start();
+    demarreFil();
+    Alimentation* a = alimentation_;
+    QMetaObject::invokeMethod(
+        a,
+        [a, e = std::move(*echantillons), d = QMediaDevices::defaultAudioOutput()]() mutable {
+            a->joue(std::move(e), d);
+        },
+        Qt::QueuedConnection);
+    joue_ = true;
 }
 
 void Lecture::ArreteSon() {
-    remplissage_.stop();
-    flux_ = nullptr;
-    if (sortie_) {
-        sortie_->stop();
+    joue_ = false;
+    if (alimentation_ != nullptr) {
+        QMetaObject::invokeMethod(alimentation_, &Alimentation::arrete, Qt::QueuedConnection);
     }
 }
 
-bool Lecture::joue() const {
-    return sortie_ && flux_ != nullptr &&
-           (sortie_->state() == QAudio::ActiveState || sortie_->state() == QAudio::IdleState);
+void Lecture::setGain(double gain) {
+    gain_.store(std::clamp(gain, 0.0, 1.0), std::memory_order_relaxed);
 }
 
-bool Lecture::prepareSortie() {
-    if (sortiesAudio().isEmpty()) {
-        signale("aucune sortie audio");
-        return false;
-    }
-    const QAudioDevice defaut = QMediaDevices::defaultAudioOutput();
-    if (sortie_ && peripherique_ == defaut) {
-        return true;
-    }
-    // A new default device (headphones plugged in) gets a new output.
-    ArreteSon();
-    if (sortie_) {
-        sortie_->disconnect(this);
-    }
-    sortie_.reset();
-    peripherique_ = defaut;
-    sortie_ = std::make_unique<QAudioSink>(defaut, formatTon());
-    connect(sortie_.get(), &QAudioSink::stateChanged, this, &Lecture::surEtat);
-    return true;
-}
-
-// Tops the output up to its buffer size: ahead by at most the buffer's
-// duration, so that nothing old lingers once the tone changes.
-void Lecture::alimente() {
-    if (flux_ == nullptr || !sortie_) {
+// Only once there is something to play: a machine without sound runs no
+// thread for it.
+void Lecture::demarreFil() {
+    if (fil_) {
         return;
     }
-    const qsizetype libre = sortie_->bytesFree();
-    if (libre <= 0) {
-        return;
-    }
-    tampon_.resize(static_cast<std::size_t>(libre));
-    const std::size_t octets = boucle_.lis(tampon_.data(), tampon_.size());
-    if (gain_ != 1) {
-        auto* e = reinterpret_cast<int16_t*>(tampon_.data());
-        for (std::size_t k = 0; k < octets / 2; ++k)
-            e[k] = int16_t(std::lround(e[k] * gain_));
-    }
-    flux_->write(tampon_.data(), static_cast<qint64>(octets));
-}
-
-void Lecture::surEtat(QAudio::State etat) {
-    if (!sortie_ || etat != QAudio::StoppedState) {
-        return;
-    }
-    const QAudio::Error erreur = sortie_->error();
-    // Running dry for a moment is no failure: the next refill resumes.
-    if (erreur == QAudio::NoError || erreur == QAudio::UnderrunError) {
-        return;
-    }
-    remplissage_.stop();
-    flux_ = nullptr;
-    signale(erreur == QAudio::OpenError ? "la sortie audio ne s'ouvre pas"
-                                        : "la sortie audio a cessé de fonctionner");
+    fil_ = std::make_unique<QThread>();
+    fil_->setObjectName(QStringLiteral("vibralume-son"));
+    alimentation_ = new Alimentation(gain_);
+    alimentation_->moveToThread(fil_.get());
+    connect(alimentation_, &Alimentation::panne, this, [this](const QString& raison) {
+        joue_ = false;
+        signale(raison.toStdString());
+    });
+    fil_->start();
 }
 
 void Lecture::signale(const std::string& raison) {

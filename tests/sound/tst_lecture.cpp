@@ -8,6 +8,7 @@
 #include "sound/LitTon.h"
 #include "tests/sound/FichierTon.h"
 
+#include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
 #include <QRegularExpression>
@@ -63,7 +64,9 @@ std::vector<int16_t> lecture(BoucleTon& boucle, std::size_t octets) {
         return {-1}; // wrote past what it reported
     }
     std::vector<int16_t> e(donnes / 2);
-    std::memcpy(e.data(), lu.data(), donnes);
+    if (donnes > 0) { // an empty vector's data() may be null, even for no bytes
+        std::memcpy(e.data(), lu.data(), donnes);
+    }
     return e;
 }
 

@@ -14,6 +14,7 @@
 #include "sound/DossierSon.h"
 #include "sound/SonLecture.h"
 
+#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QScrollBar>
 #include <QTemporaryDir>
