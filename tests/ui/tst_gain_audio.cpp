@@ -17,6 +17,7 @@
 #include "views/Etiquette.h"
 
 #include <QAbstractButton>
+#include <QAudioDevice>
 #include <QApplication>
 #include <QFile>
 #include <QMediaDevices>
