@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -38,6 +40,17 @@ inline qsizetype premierSon(const std::vector<int16_t>& s, qsizetype debut, qsiz
 /// What the sink played, sample by sample, as it arrives.
 class Enregistreur {
 public:
+    /// Empty when the private sound server answers, has an output and
+    /// recording runs; otherwise why not. Called first by every audio test.
+    QString demarreSurServeurPrive() {
+        if (!qEnvironmentVariableIsSet("PULSE_SERVER"))
+            return QStringLiteral(
+                "run through CTest: the fixture starts the private PulseAudio daemon");
+        if (QMediaDevices::audioOutputs().isEmpty())
+            return QStringLiteral("no audio output on the private PulseAudio daemon");
+        return demarre();
+    }
+
     /// Empty when recording runs, otherwise why not.
     QString demarre() {
         const QString parec = QStandardPaths::findExecutable(QStringLiteral("parec"));
