@@ -9,6 +9,7 @@
 #include <QMediaDevices>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -86,6 +87,12 @@ public:
         processus_.disconnect();
         processus_.kill();
         processus_.waitForFinished(2000);
+        // The recording's end changes the monitor's state on the server, which
+        // tells every client. The test exits next, and the multimedia
+        // library's exit handler takes its connection down: if that news is
+        // being handled right then, libpulse aborts the finished test. Let it
+        // arrive first.
+        QThread::msleep(500);
     }
 
     /// Index of the next sample to arrive: "now" on the recording's clock
