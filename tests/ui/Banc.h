@@ -41,6 +41,15 @@ private:
     DossierSon dossier_{dossierTemporaire_.path().toStdString(), journal};
 };
 
+/// The caption of a label or a button, as it shows.
+inline QString texteDe(QWidget* w) {
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return b->text();
+    return QStringLiteral("<no caption>");
+}
+
 struct Banc {
     Module1 m;
     HorlogeManuelle horloge{36000.0};

@@ -80,14 +80,6 @@ struct Fenetres {
     }
 };
 
-QString texteDe(QWidget* w) {
-    if (auto* l = qobject_cast<QLabel*>(w))
-        return l->text();
-    if (auto* b = qobject_cast<QAbstractButton*>(w))
-        return b->text();
-    return QStringLiteral("<no caption>");
-}
-
 /// Every entry of a menu and of its submenus, the keys left out.
 QStringList entrees(const QMenu* menu) {
     QStringList textes;

@@ -90,12 +90,6 @@ QString depasse(QWidget* w, const QString& texte) {
     return QStringLiteral("not a captioned control");
 }
 
-QString texteDe(QWidget* w) {
-    if (auto* l = qobject_cast<QLabel*>(w))
-        return l->text();
-    return qobject_cast<QAbstractButton*>(w)->text();
-}
-
 /// Every zoom the keys and the options may choose: 50 % to 400 % by 25 %.
 std::vector<double> zooms() {
     std::vector<double> z;

@@ -198,14 +198,6 @@ const Legende Legendes[] = {
 };
 // clang-format on
 
-QString texteDe(QWidget* w) {
-    if (auto* l = qobject_cast<QLabel*>(w))
-        return l->text();
-    if (auto* b = qobject_cast<QAbstractButton*>(w))
-        return b->text();
-    return QStringLiteral("<no caption>");
-}
-
 } // namespace
 
 class TstFenetre : public QObject {
