@@ -154,6 +154,16 @@ QPainter& PictureBox::peintre() {
 }
 
 void PictureBox::appliqueStylo() {
+    peintre_->setPen(stylo());
+    peintre_->setBrush(brosse());
+    styloAJour_ = true;
+}
+
+QBrush PictureBox::brosse() const {
+    return fillSolid_ ? QBrush(fillColor_) : QBrush(Qt::NoBrush);
+}
+
+QPen PictureBox::stylo() const {
     QPen stylo(foreColor_);
     stylo.setWidthF(largeurStylo());
     if (drawWidth_ > 1) {
@@ -164,9 +174,7 @@ void PictureBox::appliqueStylo() {
         stylo.setCapStyle(Qt::SquareCap);
         stylo.setStyle(drawStyle_ == StyleTrait::Pointille ? Qt::DotLine : Qt::SolidLine);
     }
-    peintre_->setPen(stylo);
-    peintre_->setBrush(fillSolid_ ? QBrush(fillColor_) : QBrush(Qt::NoBrush));
-    styloAJour_ = true;
+    return stylo;
 }
 
 void PictureBox::termine() {
@@ -194,14 +202,17 @@ void PictureBox::refaitImage() {
 }
 
 void PictureBox::Cls() {
-    QPainter& p = peintre();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(image_.rect(), fond_);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // Filled in place, under the painter if one is open on the image.
+    assureImage();
+    image_.fill(fond_);
     currentX = currentY = 0;
     // Only what was drawn since the last clear differs from the background.
-    if (!dessin_.isEmpty())
+    // What is drawn next mostly lands in the same place: counted as waiting
+    // already, it asks for no repaint of its own.
+    if (!dessin_.isEmpty()) {
+        sale_ |= dessin_;
         update(dessin_);
+    }
     dessin_ = QRect();
 }
 
@@ -238,49 +249,110 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, const QColor& c) {
 }
 
 void PictureBox::Box(float x1, float y1, float x2, float y2, const QColor& c) {
-    QPainter& p = peintre();
     // Both corners are inside the box, as with the platform's filled boxes.
+    assureImage();
     const QRectF r = QRectF(aligne(x1, y1), aligne(x2, y2)).normalized();
-    p.fillRect(r.adjusted(0, 0, 1, 1), c);
+    if (c.alpha() == 255 && image_.format() == QImage::Format_RGB32) {
+        // Whole pixels of one opaque colour: filled in place.
+        const QRect dedans = r.toRect().adjusted(0, 0, 1, 1) & image_.rect();
+        const QRgb pixel = c.rgb();
+        for (int y = dedans.top(); y <= dedans.bottom(); ++y) {
+            auto* ligne = reinterpret_cast<QRgb*>(image_.scanLine(y)) + dedans.left();
+            std::fill(ligne, ligne + dedans.width(), pixel);
+        }
+    } else {
+        peintre().fillRect(r.adjusted(0, 0, 1, 1), c);
+    }
     marque(r.adjusted(0, 0, 1, 1));
     currentX = x2;
     currentY = y2;
 }
 
 void PictureBox::Circle(float x, float y, float rayon) {
-    QPainter& p = peintre();
+    assureImage();
     const QPointF c = aligne(x, y);
     const double r = std::nearbyint(rayon * ux_ * dpr_);
     // The particles are hundreds of identical discs: draw one once, then
     // stamp its pixels, which wide outlines would otherwise make slow.
     const Tampon& t = tampon(r);
     const QPointF coin(c.x() - r - t.marge, c.y() - r - t.marge);
-    p.drawImage(coin, t.image);
+    if (t.net)
+        tamponne(t, int(coin.x()), int(coin.y()));
+    else
+        peintre().drawImage(coin, t.image);
     marque(QRectF(coin, t.image.size()));
     currentX = x;
     currentY = y;
 }
 
 const PictureBox::Tampon& PictureBox::tampon(double r) {
-    for (const Tampon& t : tampons_)
-        if (t.rayon == r && t.trait == foreColor_ && t.remplissage == fillColor_ &&
-            t.plein == fillSolid_ && t.largeur == drawWidth_)
-            return t;
+    const auto pareil = [&](const Tampon& t) {
+        return t.rayon == r && t.plein == fillSolid_ && t.largeur == drawWidth_ &&
+               t.trait == foreColor_ && t.remplissage == fillColor_;
+    };
+    // Discs come in runs of the same kind: the last one used is tried first.
+    if (dernier_ < tampons_.size() && pareil(tampons_[dernier_]))
+        return tampons_[dernier_];
+    for (size_t k = 0; k < tampons_.size(); ++k)
+        if (pareil(tampons_[k])) {
+            dernier_ = k;
+            return tampons_[k];
+        }
     if (tampons_.size() >= 8)
         tampons_.erase(tampons_.begin());
-    Tampon t{r, foreColor_, fillColor_, fillSolid_, drawWidth_, {}, 0};
+    Tampon t{r, foreColor_, fillColor_, fillSolid_, drawWidth_, {}, 0, {}, false};
     t.marge = int(std::ceil(largeurStylo())) + 1;
     const int cote = int(2 * (r + t.marge)) + 1;
     t.image = QImage(cote, cote, QImage::Format_ARGB32_Premultiplied);
     t.image.fill(Qt::transparent);
     QPainter q(&t.image);
     q.setRenderHint(QPainter::Antialiasing, false);
-    q.setPen(peintre_->pen());
-    q.setBrush(peintre_->brush());
+    q.setPen(stylo());
+    q.setBrush(brosse());
     q.drawEllipse(QRectF(t.marge, t.marge, 2 * r, 2 * r));
     q.end();
+    // Drawn without antialiasing, the disc is made of opaque and clear pixels
+    // only; the runs of opaque ones are what stamping it copies.
+    t.net = image_.format() == QImage::Format_RGB32;
+    for (int y = 0; y < cote && t.net; ++y) {
+        const auto* ligne = reinterpret_cast<const QRgb*>(t.image.constScanLine(y));
+        for (int x = 0; x < cote;) {
+            const int a = qAlpha(ligne[x]);
+            if (a != 0 && a != 255) {
+                t.net = false;
+                break;
+            }
+            if (a == 0) {
+                ++x;
+                continue;
+            }
+            const int debut = x;
+            while (x < cote && ligne[x] == ligne[debut])
+                ++x;
+            t.traits.push_back({y, debut, x - debut, ligne[debut]});
+        }
+    }
     tampons_.push_back(std::move(t));
+    dernier_ = tampons_.size() - 1;
     return tampons_.back();
+}
+
+// An opaque premultiplied pixel is the same 32-bit value as the image's own
+// pixel of that colour: stamping is filling the runs, exactly what blending
+// the stamp would give.
+void PictureBox::tamponne(const Tampon& t, int x, int y) {
+    const int largeur = image_.width(), hauteur = image_.height();
+    uchar* bits = image_.bits();
+    const qsizetype pas = image_.bytesPerLine();
+    for (const Trait& tr : t.traits) {
+        const int ligne = y + tr.y;
+        if (ligne < 0 || ligne >= hauteur)
+            continue;
+        const int debut = std::max(0, x + tr.x), fin = std::min(largeur, x + tr.x + tr.n);
+        auto* pixels = reinterpret_cast<QRgb*>(bits + ligne * pas);
+        for (int k = debut; k < fin; ++k)
+            pixels[k] = tr.pixel;
+    }
 }
 
 void PictureBox::PSet(float x, float y, const QColor& c) {
@@ -350,14 +422,25 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     sale_ = QRect();
     QPainter p(this);
     const int b = bordure();
-    // Only the part of the image asked for: most ticks change a few pixels.
-    const QRect zone = e->rect() & QRect(b, b, image_.width(), image_.height());
-    const QRectF source((zone.x() - b) * dpr_, (zone.y() - b) * dpr_, zone.width() * dpr_,
-                        zone.height() * dpr_);
     // A finer device than the image (a picture saved for print) gets it smoothed.
     if (p.device()->devicePixelRatioF() != dpr_)
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(zone), image_, source);
+    // Only the part of the image asked for: most ticks change a few pixels.
+    // The region asked for is often a rectangle with holes where children
+    // lie; copied one rectangle at a time, each under a clip of its own, the
+    // image is a plain copy, not a clipped fill the painter would hand out
+    // to worker threads at every tick.
+    const QRect dedans(QPoint(b, b), interieur());
+    for (const QRect& r : e->region()) {
+        const QRect zone = r & dedans;
+        if (zone.isEmpty())
+            continue;
+        const QRectF source((zone.x() - b) * dpr_, (zone.y() - b) * dpr_, zone.width() * dpr_,
+                            zone.height() * dpr_);
+        p.setClipRect(zone);
+        p.drawImage(QRectF(zone), image_, source);
+    }
+    p.setClipping(false);
     if (b) {
         // The border, b logical pixels wide, inside the outer size.
         const QRegion cadre = QRegion(rect()) - QRegion(rect().adjusted(b, b, -b, -b));

@@ -101,6 +101,9 @@ private:
     void refaitImage();
     void assureImage();
     void appliqueStylo();
+    /// The pen and the brush the drawing state gives.
+    QPen stylo() const;
+    QBrush brosse() const;
     QPointF aligne(double x, double y) const;
     /// Records that a primitive changed `r` (device pixels of the image).
     void marque(const QRectF& r);
@@ -108,6 +111,11 @@ private:
     void rogne(QWidget* enfant) const;
     void rogneEnfants() const;
 
+    /// A run of opaque pixels of one colour on one row of a stamp.
+    struct Trait {
+        int y, x, n;
+        QRgb pixel;
+    };
     struct Tampon {
         double rayon;
         QColor trait, remplissage;
@@ -115,12 +123,22 @@ private:
         int largeur;
         QImage image;
         int marge;
+        /// The stamp's opaque pixels row by row, a run per colour; every
+        /// other pixel is clear.
+        std::vector<Trait> traits;
+        /// Whether every pixel is either opaque or clear, so that it can be
+        /// copied run by run instead of blended.
+        bool net;
     };
     const Tampon& tampon(double rayon);
+    /// Copies a sharp stamp's opaque runs into the image, its corner at (x, y)
+    /// in device pixels, cut to the image.
+    void tamponne(const Tampon& t, int x, int y);
     const QImage& point(const QColor& c);
 
     QImage image_;
     std::vector<Tampon> tampons_;
+    size_t dernier_ = 0; ///< the stamp used last
     QImage point_; ///< the last wide point's dot
     QRect dessin_; ///< what was drawn since the last clear (logical pixels)
     QRect sale_;   ///< what waits to be repainted (logical pixels)

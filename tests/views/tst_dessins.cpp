@@ -299,6 +299,84 @@ private slots:
                 QCOMPARE(gauche, coin + (n - attendus) / 2); // centred in the row
         }
     }
+
+    // Discs are stamped from a copy drawn once and filled boxes are filled in
+    // place: whatever their place, cut by any edge of the picture or lying
+    // over one another, the pixels are those the painter gives when it draws
+    // each of them itself.
+    void commeLePeintre_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<bool>("plein");
+        QTest::addColumn<double>("rayon");
+        QTest::newRow("particles 1x") << qreal(1) << 1 << true << 5.0;
+        QTest::newRow("particles 2x") << qreal(2) << 1 << true << 5.0;
+        QTest::newRow("outline only") << qreal(1) << 1 << false << 6.0;
+        QTest::newRow("wide outline 2x") << qreal(2) << 3 << true << 4.0;
+        QTest::newRow("one pixel") << qreal(1) << 1 << true << 0.6;
+    }
+    void commeLePeintre() {
+        QFETCH(qreal, dpr);
+        QFETCH(int, largeur);
+        QFETCH(bool, plein);
+        QFETCH(double, rayon);
+        const QColor vert(0, 192, 0), fond(255, 255, 255);
+        PictureBox b;
+        b.setRatio(dpr);
+        b.resize(60, 40);
+        b.setDrawWidth(largeur);
+        b.setFillSolid(plein);
+        b.Cls();
+        QImage attendue(int(60 * dpr), int(40 * dpr), QImage::Format_RGB32);
+        attendue.fill(fond);
+        QPainter p(&attendue);
+        // Boxes inside, across the top-left corner, and given by their
+        // corners the other way round across the bottom-right one.
+        const QList<QRectF> boites{{QPointF(10, 5), QPointF(20, 30)},
+                                   {QPointF(-5, -5), QPointF(4, 6)},
+                                   {QPointF(65, 45), QPointF(50, 35)}};
+        for (const QRectF& r : boites) {
+            b.Box(float(r.left()), float(r.top()), float(r.right()), float(r.bottom()), Rouge);
+            const QRectF coins(QPointF(std::nearbyint(r.left() * dpr), std::nearbyint(r.top() * dpr)),
+                               QPointF(std::nearbyint(r.right() * dpr),
+                                       std::nearbyint(r.bottom() * dpr)));
+            p.fillRect(coins.normalized().adjusted(0, 0, 1, 1), Rouge);
+        }
+        QPen stylo(Noir);
+        stylo.setWidthF(std::max(1.0, std::nearbyint(largeur * dpr)));
+        if (largeur > 1) {
+            stylo.setCapStyle(Qt::RoundCap);
+            stylo.setJoinStyle(Qt::RoundJoin);
+        } else {
+            stylo.setCapStyle(Qt::SquareCap);
+        }
+        // Inside, across each edge and past each corner, and two that overlap.
+        const QList<QPointF> centres{{30, 20}, {1, 20}, {58, 20}, {30, 1},  {30, 39},
+                                     {-2, -2}, {61, 41}, {15, 12}, {18, 14}, {-30, 10}};
+        for (int k = 0; k < centres.size(); ++k) {
+            const QColor remplissage = k % 2 ? vert : Noir;
+            b.setFillColor(remplissage);
+            b.Circle(float(centres[k].x()), float(centres[k].y()), float(rayon));
+            p.setPen(stylo);
+            p.setBrush(plein ? QBrush(remplissage) : QBrush(Qt::NoBrush));
+            const double r = std::nearbyint(rayon * dpr);
+            const QPointF c(std::nearbyint(centres[k].x() * dpr), std::nearbyint(centres[k].y() * dpr));
+            p.drawEllipse(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
+        }
+        p.end();
+        const QImage faite = b.image();
+        QCOMPARE(faite.size(), attendue.size());
+        int differents = 0, noirs = 0, rouges = 0;
+        for (int y = 0; y < faite.height(); ++y)
+            for (int x = 0; x < faite.width(); ++x) {
+                differents += faite.pixel(x, y) != attendue.pixel(x, y);
+                noirs += couleur(faite, x, y) == Noir;
+                rouges += couleur(faite, x, y) == Rouge;
+            }
+        QCOMPARE(differents, 0);
+        QVERIFY(noirs > 0);
+        QVERIFY(rouges > 0);
+    }
 };
 
 QTEST_MAIN(TstDessins)
