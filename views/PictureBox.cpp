@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <cmath>
+#include <limits>
 
 namespace vibralume {
 
@@ -22,6 +23,7 @@ PictureBox::~PictureBox() {
 
 void PictureBox::setFond(const QColor& c) {
     fond_ = c;
+    toutEstTrace();
     Cls();
     update();
 }
@@ -70,7 +72,7 @@ void PictureBox::setZoom(double zoom) {
     termine();
     tampons_.clear();
     image_ = QImage();
-    dessin_ = rect();
+    toutEstTrace();
     rogneEnfants();
     update();
 }
@@ -198,36 +200,61 @@ void PictureBox::refaitImage() {
     }
     image_ = std::move(neuve);
     // Whatever the old image held may show anywhere: the next clear repaints all.
-    dessin_ = rect();
+    toutEstTrace();
 }
 
+void PictureBox::toutEstTrace() {
+    trace_ = QRect(0, 0, std::numeric_limits<int>::max() / 2, std::numeric_limits<int>::max() / 2);
+}
+
+// Only the area drawn on since the last clear is filled again, in place
+// (under the painter if one is open on the image): the rod of the vibrator,
+// not its whole box. An area near the whole goes to the image's own fill,
+// the quicker one over many rows.
 void PictureBox::Cls() {
-    // Filled in place, under the painter if one is open on the image.
     assureImage();
-    image_.fill(fond_);
+    const QRect zone = trace_ & image_.rect();
+    if (fond_.alpha() != 255 || image_.format() != QImage::Format_RGB32 ||
+        2 * qint64(zone.width()) * zone.height() > qint64(image_.width()) * image_.height())
+        image_.fill(fond_);
+    else
+        remplit(zone, fond_.rgb());
     currentX = currentY = 0;
     // Only what was drawn since the last clear differs from the background.
     // What is drawn next mostly lands in the same place: counted as waiting
     // already, it asks for no repaint of its own.
-    if (!dessin_.isEmpty()) {
-        sale_ |= dessin_;
-        update(dessin_);
+    if (!trace_.isEmpty()) {
+        const QRect dessin = zoneEcran(trace_);
+        saleImage_ |= trace_;
+        sale_ = zoneEcran(saleImage_);
+        update(dessin);
     }
-    dessin_ = QRect();
+    trace_ = QRect();
+}
+
+QRect PictureBox::zoneEcran(const QRect& r) const {
+    const int b = bordure();
+    return QRectF(r.x() / dpr_, r.y() / dpr_, r.width() / dpr_, r.height() / dpr_)
+               .toAlignedRect()
+               .adjusted(b - 1, b - 1, b + 1, b + 1) &
+           rect();
 }
 
 // What a primitive changed, in the image's device pixels: the screen repaints
 // that and no more (an oscilloscope segment, the rod of the vibrator).
 void PictureBox::marque(const QRectF& r) {
-    const int b = bordure();
-    const QRect zone =
-        QRectF(r.x() / dpr_, r.y() / dpr_, r.width() / dpr_, r.height() / dpr_)
-            .toAlignedRect()
-            .adjusted(b - 1, b - 1, b + 1, b + 1) &
-        rect();
-    dessin_ |= zone;
-    if (!sale_.contains(zone)) {
-        sale_ |= zone;
+    marque(r.toAlignedRect());
+}
+
+// Hundreds of discs a tick land where the first ones asked for a repaint:
+// the test stays in whole device pixels, and only a wider area asks again.
+void PictureBox::marque(const QRect& r) {
+    if (r.isEmpty())
+        return;
+    trace_ |= r;
+    if (!saleImage_.contains(r)) {
+        saleImage_ |= r;
+        sale_ = zoneEcran(saleImage_);
         update(sale_);
     }
 }
@@ -254,12 +281,7 @@ void PictureBox::Box(float x1, float y1, float x2, float y2, const QColor& c) {
     const QRectF r = QRectF(aligne(x1, y1), aligne(x2, y2)).normalized();
     if (c.alpha() == 255 && image_.format() == QImage::Format_RGB32) {
         // Whole pixels of one opaque colour: filled in place.
-        const QRect dedans = r.toRect().adjusted(0, 0, 1, 1) & image_.rect();
-        const QRgb pixel = c.rgb();
-        for (int y = dedans.top(); y <= dedans.bottom(); ++y) {
-            auto* ligne = reinterpret_cast<QRgb*>(image_.scanLine(y)) + dedans.left();
-            std::fill(ligne, ligne + dedans.width(), pixel);
-        }
+        remplit(r.toRect().adjusted(0, 0, 1, 1), c.rgb());
     } else {
         peintre().fillRect(r.adjusted(0, 0, 1, 1), c);
     }
@@ -280,7 +302,7 @@ void PictureBox::Circle(float x, float y, float rayon) {
         tamponne(t, int(coin.x()), int(coin.y()));
     else
         peintre().drawImage(coin, t.image);
-    marque(QRectF(coin, t.image.size()));
+    marque(QRect(coin.toPoint(), t.image.size()));
     currentX = x;
     currentY = y;
 }
@@ -355,6 +377,14 @@ void PictureBox::tamponne(const Tampon& t, int x, int y) {
     }
 }
 
+void PictureBox::remplit(const QRect& r, QRgb pixel) {
+    const QRect dedans = r & image_.rect();
+    for (int y = dedans.top(); y <= dedans.bottom(); ++y) {
+        auto* ligne = reinterpret_cast<QRgb*>(image_.scanLine(y)) + dedans.left();
+        std::fill(ligne, ligne + dedans.width(), pixel);
+    }
+}
+
 void PictureBox::PSet(float x, float y, const QColor& c) {
     QPainter& p = peintre();
     const QPointF pt = aligne(x, y);
@@ -394,6 +424,8 @@ const QImage& PictureBox::point(const QColor& c) {
 
 void PictureBox::Print(double nombre) {
     QPainter& p = peintre();
+    // A glyph may reach past its advance: the next clear fills everything.
+    toutEstTrace();
     const QString texte = QString::fromStdString(TexteNombre(nombre)) + QLatin1Char(' ');
     QFont police = font();
     police.setPixelSize(int(std::nearbyint(QFontInfo(font()).pixelSize() * dpr_)));
@@ -417,9 +449,10 @@ const QImage& PictureBox::image() {
 }
 
 void PictureBox::paintEvent(QPaintEvent* e) {
-    termine();
+    // The painter on the image, if open, stays so: it draws at once, so the
+    // image is whole, and the next tick need not open it again.
     assureImage();
-    sale_ = QRect();
+    sale_ = saleImage_ = QRect();
     QPainter p(this);
     const int b = bordure();
     // A finer device than the image (a picture saved for print) gets it smoothed.

@@ -107,6 +107,10 @@ private:
     QPointF aligne(double x, double y) const;
     /// Records that a primitive changed `r` (device pixels of the image).
     void marque(const QRectF& r);
+    void marque(const QRect& r);
+    /// Device pixels of the image to the widget's logical pixels that show
+    /// them, a pixel wider all round.
+    QRect zoneEcran(const QRect& r) const;
     /// Clips a child to the interior, so that nothing it paints covers the border.
     void rogne(QWidget* enfant) const;
     void rogneEnfants() const;
@@ -131,17 +135,26 @@ private:
         bool net;
     };
     const Tampon& tampon(double rayon);
-    /// Copies a sharp stamp's opaque runs into the image, its corner at (x, y)
+    /// Fills a sharp stamp's opaque runs into the image, its corner at (x, y)
     /// in device pixels, cut to the image.
     void tamponne(const Tampon& t, int x, int y);
+    /// Fills a rectangle of the image (device pixels) with one pixel value.
+    void remplit(const QRect& r, QRgb pixel);
+    /// From now on until the next clear, the image may differ from the
+    /// background anywhere.
+    void toutEstTrace();
+
     const QImage& point(const QColor& c);
 
     QImage image_;
     std::vector<Tampon> tampons_;
     size_t dernier_ = 0; ///< the stamp used last
     QImage point_; ///< the last wide point's dot
-    QRect dessin_; ///< what was drawn since the last clear (logical pixels)
-    QRect sale_;   ///< what waits to be repainted (logical pixels)
+    /// What was drawn since the last clear, in the image's device pixels:
+    /// outside it, the image is all background.
+    QRect trace_;
+    QRect sale_;       ///< what waits to be repainted (logical pixels)
+    QRect saleImage_;  ///< the image's device pixels that sale_ shows
     QColor pointCouleur_;
     std::unique_ptr<QPainter> peintre_;
     QColor fond_{Qt::white};

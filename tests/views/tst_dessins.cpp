@@ -8,6 +8,7 @@
 #include "views/PictureBox.h"
 #include "views/Twips.h"
 
+#include <QScreen>
 #include <QtTest>
 #include <cmath>
 
@@ -376,6 +377,175 @@ private slots:
         QCOMPARE(differents, 0);
         QVERIFY(noirs > 0);
         QVERIFY(rouges > 0);
+    }
+
+    // A clear takes back only what was drawn since the one before, tick after
+    // tick: whatever was drawn in between, each picture is the background
+    // and what was drawn since, pixel for pixel.
+    void effaceCeQuiEtaitTrace_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<QString>("suite");
+        QTest::newRow("discs and a box") << qreal(1) << "";
+        QTest::newRow("discs and a box 2x") << qreal(2) << "";
+        QTest::newRow("a line on tick 2") << qreal(1) << "ligne";
+        QTest::newRow("many sizes of disc") << qreal(1) << "tailles";
+        QTest::newRow("background changed on tick 3") << qreal(1) << "fond";
+        QTest::newRow("resized on tick 3") << qreal(1) << "taille";
+        QTest::newRow("many discs") << qreal(1) << "nombreux";
+    }
+    void effaceCeQuiEtaitTrace() {
+        QFETCH(qreal, dpr);
+        QFETCH(QString, suite);
+        const QColor vert(0, 192, 0);
+        QColor fond(255, 255, 255);
+        PictureBox b;
+        b.setRatio(dpr);
+        b.resize(80, 50);
+        b.setFillSolid(true);
+        quint32 graine = 12345;
+        const auto hasard = [&](double etendue) {
+            graine = graine * 1103515245u + 12345u;
+            return (graine >> 8) % 100000 / 100000.0 * etendue;
+        };
+        for (int tic = 0; tic < 6; ++tic) {
+            if (suite == "fond" && tic == 3) {
+                fond = QColor(200, 200, 255);
+                b.setFond(fond);
+            }
+            if (suite == "taille" && tic == 3)
+                b.resize(70, 60);
+            QImage attendue(int(b.width() * dpr), int(b.height() * dpr), QImage::Format_RGB32);
+            attendue.fill(fond);
+            QPainter p(&attendue);
+            b.Cls();
+            const QRectF boite(QPointF(hasard(20) - 5, hasard(20) - 5), QPointF(hasard(90), 20));
+            b.Box(float(boite.left()), float(boite.top()), float(boite.right()),
+                  float(boite.bottom()), Rouge);
+            p.fillRect(QRectF(QPointF(std::nearbyint(boite.left() * dpr),
+                                      std::nearbyint(boite.top() * dpr)),
+                              QPointF(std::nearbyint(boite.right() * dpr),
+                                      std::nearbyint(boite.bottom() * dpr)))
+                           .normalized()
+                           .adjusted(0, 0, 1, 1),
+                       Rouge);
+            const int disques = suite == "nombreux" ? 5000 : 40;
+            for (int k = 0; k < disques; ++k) {
+                const double rayon = suite == "tailles" ? 1 + k % 11 : 3;
+                const QPointF c(hasard(90) - 5, hasard(60) - 5);
+                const QColor remplissage = k % 3 ? Noir : vert;
+                b.setFillColor(remplissage);
+                b.Circle(float(c.x()), float(c.y()), float(rayon));
+                p.setPen(QPen(Noir, std::max(1.0, std::nearbyint(dpr)), Qt::SolidLine,
+                              Qt::SquareCap));
+                p.setBrush(remplissage);
+                const double r = std::nearbyint(rayon * dpr);
+                const QPointF d(std::nearbyint(c.x() * dpr), std::nearbyint(c.y() * dpr));
+                p.drawEllipse(QRectF(d.x() - r, d.y() - r, 2 * r, 2 * r));
+            }
+            if (suite == "ligne" && tic == 2) {
+                b.Line(0, 48, 79, 2, Rouge);
+                p.setPen(QPen(Rouge, std::max(1.0, std::nearbyint(dpr)), Qt::SolidLine,
+                              Qt::SquareCap));
+                p.drawLine(QPointF(0, std::nearbyint(48 * dpr)),
+                           QPointF(std::nearbyint(79 * dpr), std::nearbyint(2 * dpr)));
+            }
+            p.end();
+            const QImage faite = b.image();
+            QCOMPARE(faite.size(), attendue.size());
+            int differents = 0;
+            for (int y = 0; y < faite.height(); ++y)
+                for (int x = 0; x < faite.width(); ++x)
+                    differents += faite.pixel(x, y) != attendue.pixel(x, y);
+            QVERIFY2(differents == 0, qPrintable(QStringLiteral("tick %1: %2 pixels differ")
+                                                     .arg(tic)
+                                                     .arg(differents)));
+        }
+    }
+
+    // On screen, each tick repaints every pixel the drawing changed, and no
+    // more than the place of a disc that is all a tick draws.
+    void repeintCeQuiChange_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<bool>("bordure");
+        QTest::newRow("1x") << qreal(1) << false;
+        QTest::newRow("1x, bordered") << qreal(1) << true;
+        QTest::newRow("2x, bordered") << qreal(2) << true;
+    }
+    void repeintCeQuiChange() {
+        QFETCH(qreal, dpr);
+        QFETCH(bool, bordure);
+        struct Espion : QObject {
+            QRegion peint;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint)
+                    peint |= static_cast<QPaintEvent*>(e)->region();
+                return false;
+            }
+        } espion;
+        PictureBox b;
+        b.setRatio(dpr);
+        b.setBordure(bordure);
+        b.resize(200, 60);
+        b.setFillSolid(true);
+        b.installEventFilter(&espion);
+        b.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b));
+        quint32 graine = 777;
+        const auto hasard = [&](double etendue) {
+            graine = graine * 1103515245u + 12345u;
+            return (graine >> 8) % 100000 / 100000.0 * etendue;
+        };
+        const int e = b.bordure();
+        for (int tic = 0; tic < 8; ++tic) {
+            const QImage avant = b.image().copy();
+            espion.peint = QRegion();
+            b.Cls();
+            // A lone disc at the left, then one at the right, far from where
+            // anything was drawn the tick before.
+            if (tic == 5 || tic == 6)
+                b.Circle(tic == 5 ? 20 : 180, 30, 3);
+            else
+                for (int k = 0; k < 60; ++k)
+                    b.Circle(float(hasard(210) - 5), float(hasard(70) - 5), 3);
+            if (tic == 4)
+                b.Line(0, 0, 199, 59, Rouge);
+            const QImage apres = b.image();
+            QTRY_VERIFY(!espion.peint.isEmpty());
+            QCoreApplication::processEvents();
+            int oublies = 0;
+            for (int y = 0; y < apres.height(); ++y)
+                for (int x = 0; x < apres.width(); ++x)
+                    if (avant.pixel(x, y) != apres.pixel(x, y) &&
+                        !espion.peint.contains(QPoint(int(x / dpr) + e, int(y / dpr) + e)))
+                        ++oublies;
+            QVERIFY2(oublies == 0, qPrintable(QStringLiteral("tick %1: %2 changed pixels not repainted")
+                                                  .arg(tic)
+                                                  .arg(oublies)));
+            if (dpr == 1) {
+                // What the screen holds inside the border is the drawing.
+                const QImage ecran = b.screen()->grabWindow(b.winId()).toImage();
+                int faux = 0;
+                for (int y = 0; y < apres.height(); ++y)
+                    for (int x = 0; x < apres.width(); ++x)
+                        faux += ecran.pixel(x + e, y + e) != apres.pixel(x, y);
+                QVERIFY2(faux == 0, qPrintable(QStringLiteral("tick %1: %2 pixels wrong on screen")
+                                                   .arg(tic)
+                                                   .arg(faux)));
+            }
+        }
+        // A disc drawn again where it was: its place alone is repainted.
+        b.Cls();
+        b.Circle(100, 30, 3);
+        QTRY_VERIFY(!espion.peint.isEmpty());
+        QCoreApplication::processEvents();
+        espion.peint = QRegion();
+        b.Cls();
+        b.Circle(100, 30, 3);
+        QTRY_VERIFY(!espion.peint.isEmpty());
+        const QRect r = espion.peint.boundingRect();
+        QVERIFY2(r.width() * r.height() < 20 * 20, qPrintable(QStringLiteral("%1 x %2")
+                                                                   .arg(r.width())
+                                                                   .arg(r.height())));
     }
 };
 
