@@ -71,6 +71,7 @@ void PictureBox::setZoom(double zoom) {
     // the image is made anew, at the new size, when next drawn or shown.
     termine();
     tampons_.clear();
+    traitsLarges_.clear();
     image_ = QImage();
     toutEstTrace();
     rogneEnfants();
@@ -189,6 +190,7 @@ void PictureBox::termine() {
 void PictureBox::refaitImage() {
     termine();
     tampons_.clear();
+    traitsLarges_.clear();
     const QSize taille = interieur();
     QImage neuve(std::max(1, int(std::ceil(taille.width() * dpr_))),
                  std::max(1, int(std::ceil(taille.height() * dpr_))),
@@ -268,7 +270,13 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, const QColor& c) {
         styloAJour_ = false;
     }
     const QPointF a = aligne(x1, y1), z = aligne(x2, y2);
-    p.drawLine(a, z);
+    const TraitLarge* t = drawWidth_ > 1 ? traitLarge(QPoint(int(z.x() - a.x()), int(z.y() - a.y())), c)
+                                         : nullptr;
+    const QPoint coin = t ? a.toPoint() - t->depart : QPoint();
+    if (t && image_.rect().contains(QRect(coin, t->taille)))
+        tamponne(t->traits, coin.x(), coin.y());
+    else
+        p.drawLine(a, z);
     const double e = p.pen().widthF() / 2 + 1;
     marque(QRectF(a, z).normalized().adjusted(-e, -e, e, e));
     currentX = x2;
@@ -299,12 +307,32 @@ void PictureBox::Circle(float x, float y, float rayon) {
     const Tampon& t = tampon(r);
     const QPointF coin(c.x() - r - t.marge, c.y() - r - t.marge);
     if (t.net)
-        tamponne(t, int(coin.x()), int(coin.y()));
+        tamponne(t.traits, int(coin.x()), int(coin.y()));
     else
         peintre().drawImage(coin, t.image);
     marque(QRect(coin.toPoint(), t.image.size()));
     currentX = x;
     currentY = y;
+}
+
+bool PictureBox::traitsDe(const QImage& image, std::vector<Trait>& traits) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width();) {
+            const int a = qAlpha(ligne[x]);
+            if (a != 0 && a != 255)
+                return false;
+            if (a == 0) {
+                ++x;
+                continue;
+            }
+            const int debut = x;
+            while (x < image.width() && ligne[x] == ligne[debut])
+                ++x;
+            traits.push_back({y, debut, x - debut, ligne[debut]});
+        }
+    }
+    return true;
 }
 
 const PictureBox::Tampon& PictureBox::tampon(double r) {
@@ -335,25 +363,7 @@ const PictureBox::Tampon& PictureBox::tampon(double r) {
     q.end();
     // Drawn without antialiasing, the disc is made of opaque and clear pixels
     // only; the runs of opaque ones are what stamping it copies.
-    t.net = image_.format() == QImage::Format_RGB32;
-    for (int y = 0; y < cote && t.net; ++y) {
-        const auto* ligne = reinterpret_cast<const QRgb*>(t.image.constScanLine(y));
-        for (int x = 0; x < cote;) {
-            const int a = qAlpha(ligne[x]);
-            if (a != 0 && a != 255) {
-                t.net = false;
-                break;
-            }
-            if (a == 0) {
-                ++x;
-                continue;
-            }
-            const int debut = x;
-            while (x < cote && ligne[x] == ligne[debut])
-                ++x;
-            t.traits.push_back({y, debut, x - debut, ligne[debut]});
-        }
-    }
+    t.net = image_.format() == QImage::Format_RGB32 && traitsDe(t.image, t.traits);
     tampons_.push_back(std::move(t));
     dernier_ = tampons_.size() - 1;
     return tampons_.back();
@@ -362,11 +372,11 @@ const PictureBox::Tampon& PictureBox::tampon(double r) {
 // An opaque premultiplied pixel is the same 32-bit value as the image's own
 // pixel of that colour: stamping is filling the runs, exactly what blending
 // the stamp would give.
-void PictureBox::tamponne(const Tampon& t, int x, int y) {
+void PictureBox::tamponne(const std::vector<Trait>& traits, int x, int y) {
     const int largeur = image_.width(), hauteur = image_.height();
     uchar* bits = image_.bits();
     const qsizetype pas = image_.bytesPerLine();
-    for (const Trait& tr : t.traits) {
+    for (const Trait& tr : traits) {
         const int ligne = y + tr.y;
         if (ligne < 0 || ligne >= hauteur)
             continue;
@@ -379,10 +389,44 @@ void PictureBox::tamponne(const Tampon& t, int x, int y) {
 
 void PictureBox::remplit(const QRect& r, QRgb pixel) {
     const QRect dedans = r & image_.rect();
-    for (int y = dedans.top(); y <= dedans.bottom(); ++y) {
-        auto* ligne = reinterpret_cast<QRgb*>(image_.scanLine(y)) + dedans.left();
-        std::fill(ligne, ligne + dedans.width(), pixel);
-    }
+    if (dedans.isEmpty())
+        return;
+    // The image's own fill, over a view of just that part of its pixels.
+    QImage vue(image_.bits() + dedans.y() * image_.bytesPerLine() + dedans.x() * 4,
+               dedans.width(), dedans.height(), image_.bytesPerLine(), QImage::Format_RGB32);
+    vue.fill(pixel);
+}
+
+
+// Wide lines with round ends go through the painter's stroker, slow for the
+// few segments a tick draws; the same segment moved by whole pixels is the
+// same pixels moved, so each kind is drawn once and stamped after.
+const PictureBox::TraitLarge* PictureBox::traitLarge(QPoint d, const QColor& c) {
+    if (c.alpha() != 255 || image_.format() != QImage::Format_RGB32)
+        return nullptr;
+    const double largeur = largeurStylo();
+    for (const TraitLarge& t : traitsLarges_)
+        if (t.vecteur == d && t.largeur == largeur && t.couleur == c)
+            return t.net ? &t : nullptr;
+    // The trace of a sensor gives a few dozen kinds of segment at most.
+    constexpr size_t Plafond = 64;
+    if (traitsLarges_.size() >= Plafond)
+        traitsLarges_.erase(traitsLarges_.begin());
+    const int m = int(std::ceil(largeur / 2)) + 1;
+    TraitLarge t{d, largeur, c, QPoint(m + std::max(0, -d.x()), m + std::max(0, -d.y())),
+                 QSize(std::abs(d.x()) + 2 * m + 1, std::abs(d.y()) + 2 * m + 1), {}, false};
+    QImage image(t.taille, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter q(&image);
+    q.setRenderHint(QPainter::Antialiasing, false);
+    QPen stylo = this->stylo();
+    stylo.setColor(c);
+    q.setPen(stylo);
+    q.drawLine(t.depart, t.depart + d);
+    q.end();
+    t.net = traitsDe(image, t.traits);
+    traitsLarges_.push_back(std::move(t));
+    return traitsLarges_.back().net ? &traitsLarges_.back() : nullptr;
 }
 
 void PictureBox::PSet(float x, float y, const QColor& c) {

@@ -120,6 +120,9 @@ private:
         int y, x, n;
         QRgb pixel;
     };
+    /// The runs of a stamp, row by row; false when some pixel is neither
+    /// opaque nor clear.
+    static bool traitsDe(const QImage& image, std::vector<Trait>& traits);
     struct Tampon {
         double rayon;
         QColor trait, remplissage;
@@ -135,9 +138,23 @@ private:
         bool net;
     };
     const Tampon& tampon(double rayon);
+    /// A wide segment drawn once: its vector in device pixels, its width and
+    /// colour, where it starts in its stamp, and the stamp's runs.
+    struct TraitLarge {
+        QPoint vecteur;
+        double largeur;
+        QColor couleur;
+        QPoint depart;
+        QSize taille;
+        std::vector<Trait> traits;
+        bool net;
+    };
+    /// The stamp of a wide segment of vector d in colour c with the current
+    /// pen; null when it cannot be stamped.
+    const TraitLarge* traitLarge(QPoint d, const QColor& c);
     /// Fills a sharp stamp's opaque runs into the image, its corner at (x, y)
     /// in device pixels, cut to the image.
-    void tamponne(const Tampon& t, int x, int y);
+    void tamponne(const std::vector<Trait>& traits, int x, int y);
     /// Fills a rectangle of the image (device pixels) with one pixel value.
     void remplit(const QRect& r, QRgb pixel);
     /// From now on until the next clear, the image may differ from the
@@ -149,6 +166,7 @@ private:
     QImage image_;
     std::vector<Tampon> tampons_;
     size_t dernier_ = 0; ///< the stamp used last
+    std::vector<TraitLarge> traitsLarges_;
     QImage point_; ///< the last wide point's dot
     /// What was drawn since the last clear, in the image's device pixels:
     /// outside it, the image is all background.

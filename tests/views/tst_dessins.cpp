@@ -547,6 +547,55 @@ private slots:
                                                                    .arg(r.width())
                                                                    .arg(r.height())));
     }
+
+    // Wide segments are stamped from one drawn once for each vector: moved
+    // anywhere, cut by an edge or not, they are the pixels the painter gives.
+    void traitsLargesCommeLePeintre_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<int>("largeur");
+        QTest::newRow("rod, 2 wide") << qreal(1) << 2;
+        QTest::newRow("trace, 3 wide") << qreal(1) << 3;
+        QTest::newRow("trace, 3 wide, 2x") << qreal(2) << 3;
+    }
+    void traitsLargesCommeLePeintre() {
+        QFETCH(qreal, dpr);
+        QFETCH(int, largeur);
+        PictureBox b;
+        b.setRatio(dpr);
+        b.resize(120, 80);
+        b.setDrawWidth(largeur);
+        b.Cls();
+        QImage attendue(int(120 * dpr), int(80 * dpr), QImage::Format_RGB32);
+        attendue.fill(Qt::white);
+        QPainter p(&attendue);
+        QPen stylo(Noir, std::nearbyint(largeur * dpr), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        quint32 graine = 4242;
+        const auto hasard = [&](int n) {
+            graine = graine * 1103515245u + 12345u;
+            return int((graine >> 8) % quint32(n));
+        };
+        const QList<QColor> couleurs{Noir, Rouge, QColor(0, 0, 255)};
+        for (int k = 0; k < 400; ++k) {
+            // Few vectors, so that most segments reuse one drawn before.
+            const QPoint a(hasard(130) - 5, hasard(90) - 5);
+            const QPoint d(hasard(5) - 2, hasard(41) - 20);
+            const QColor c = couleurs[k % 3];
+            b.Line(float(a.x()), float(a.y()), float(a.x() + d.x()), float(a.y() + d.y()), c);
+            stylo.setColor(c);
+            p.setPen(stylo);
+            const auto px = [&](QPoint q) {
+                return QPointF(std::nearbyint(q.x() * dpr), std::nearbyint(q.y() * dpr));
+            };
+            p.drawLine(px(a), px(a + d));
+        }
+        p.end();
+        const QImage faite = b.image();
+        int differents = 0;
+        for (int y = 0; y < faite.height(); ++y)
+            for (int x = 0; x < faite.width(); ++x)
+                differents += faite.pixel(x, y) != attendue.pixel(x, y);
+        QCOMPARE(differents, 0);
+    }
 };
 
 QTEST_MAIN(TstDessins)
