@@ -262,22 +262,24 @@ void PictureBox::marque(const QRect& r) {
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, const QColor& c) {
-    QPainter& p = peintre();
-    if (c != foreColor_) {
-        QPen stylo = p.pen();
-        stylo.setColor(c);
-        p.setPen(stylo);
-        styloAJour_ = false;
-    }
+    assureImage();
     const QPointF a = aligne(x1, y1), z = aligne(x2, y2);
     const TraitLarge* t = drawWidth_ > 1 ? traitLarge(QPoint(int(z.x() - a.x()), int(z.y() - a.y())), c)
                                          : nullptr;
     const QPoint coin = t ? a.toPoint() - t->depart : QPoint();
-    if (t && image_.rect().contains(QRect(coin, t->taille)))
+    if (t && image_.rect().contains(QRect(coin, t->taille))) {
         tamponne(t->traits, coin.x(), coin.y());
-    else
+    } else {
+        QPainter& p = peintre();
+        if (c != foreColor_) {
+            QPen stylo = p.pen();
+            stylo.setColor(c);
+            p.setPen(stylo);
+            styloAJour_ = false;
+        }
         p.drawLine(a, z);
-    const double e = p.pen().widthF() / 2 + 1;
+    }
+    const double e = largeurStylo() / 2 + 1;
     marque(QRectF(a, z).normalized().adjusted(-e, -e, e, e));
     currentX = x2;
     currentY = y2;
