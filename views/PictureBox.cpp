@@ -211,16 +211,13 @@ void PictureBox::toutEstTrace() {
 
 // Only the area drawn on since the last clear is filled again, in place
 // (under the painter if one is open on the image): the rod of the vibrator,
-// not its whole box. An area near the whole goes to the image's own fill,
-// the quicker one over many rows.
+// not its whole box.
 void PictureBox::Cls() {
     assureImage();
-    const QRect zone = trace_ & image_.rect();
-    if (fond_.alpha() != 255 || image_.format() != QImage::Format_RGB32 ||
-        2 * qint64(zone.width()) * zone.height() > qint64(image_.width()) * image_.height())
+    if (fond_.alpha() != 255 || image_.format() != QImage::Format_RGB32)
         image_.fill(fond_);
     else
-        remplit(zone, fond_.rgb());
+        remplit(trace_, fond_.rgb());
     currentX = currentY = 0;
     // Only what was drawn since the last clear differs from the background.
     // What is drawn next mostly lands in the same place: counted as waiting
@@ -398,7 +395,6 @@ void PictureBox::remplit(const QRect& r, QRgb pixel) {
                dedans.width(), dedans.height(), image_.bytesPerLine(), QImage::Format_RGB32);
     vue.fill(pixel);
 }
-
 
 // Wide lines with round ends go through the painter's stroker, slow for the
 // few segments a tick draws; the same segment moved by whole pixels is the
