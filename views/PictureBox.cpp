@@ -6,7 +6,9 @@
 #include <QChildEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace vibralume {
@@ -73,6 +75,7 @@ void PictureBox::setZoom(double zoom) {
     tampons_.clear();
     traitsLarges_.clear();
     image_ = QImage();
+    verifiePour_ = QSize();
     toutEstTrace();
     rogneEnfants();
     update();
@@ -100,31 +103,36 @@ void PictureBox::setRatio(qreal dpr) {
 
 void PictureBox::setDrawWidth(int w) {
     drawWidth_ = std::max(1, w);
-    styloAJour_ = false;
+    styleChange();
 }
 
 void PictureBox::setDrawStyle(StyleTrait s) {
     drawStyle_ = s;
-    styloAJour_ = false;
+    styleChange();
 }
 
 void PictureBox::setForeColor(const QColor& c) {
     if (c != foreColor_) {
         foreColor_ = c;
-        styloAJour_ = false;
+        styleChange();
     }
 }
 
 void PictureBox::setFillColor(const QColor& c) {
     if (c != fillColor_) {
         fillColor_ = c;
-        styloAJour_ = false;
+        styleChange();
     }
 }
 
 void PictureBox::setFillSolid(bool plein) {
     fillSolid_ = plein;
+    styleChange();
+}
+
+void PictureBox::styleChange() {
     styloAJour_ = false;
+    ++versionStyle_;
 }
 
 // The backing image is painted in device pixels with no transform: every
@@ -137,11 +145,16 @@ QPointF PictureBox::aligne(double x, double y) const {
 // The widget may be resized while hidden, before any resize event: the
 // backing image follows the size whenever it is drawn on or read.
 void PictureBox::assureImage() {
+    // Hundreds of primitives a tick ask: since the image was last found
+    // right, only the widget's size may have changed behind its back.
+    if (size() == verifiePour_)
+        return;
     const QSize taille = interieur();
     const QSize voulue(std::max(1, int(std::ceil(taille.width() * dpr_))),
                        std::max(1, int(std::ceil(taille.height() * dpr_))));
     if (image_.size() != voulue)
         refaitImage();
+    verifiePour_ = size();
 }
 
 QPainter& PictureBox::peintre() {
@@ -189,6 +202,7 @@ void PictureBox::termine() {
 
 void PictureBox::refaitImage() {
     termine();
+    verifiePour_ = QSize();
     tampons_.clear();
     traitsLarges_.clear();
     const QSize taille = interieur();
@@ -245,14 +259,32 @@ void PictureBox::marque(const QRectF& r) {
     marque(r.toAlignedRect());
 }
 
+namespace {
+
+// The union and the inclusion of rectangles, inline: a disc asks for both.
+inline void etend(QRect& a, const QRect& b) {
+    if (a.isEmpty())
+        a = b;
+    else
+        a.setCoords(std::min(a.left(), b.left()), std::min(a.top(), b.top()),
+                    std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom()));
+}
+
+inline bool contient(const QRect& a, const QRect& b) {
+    return !a.isEmpty() && a.left() <= b.left() && a.top() <= b.top() && b.right() <= a.right() &&
+           b.bottom() <= a.bottom();
+}
+
+} // namespace
+
 // Hundreds of discs a tick land where the first ones asked for a repaint:
 // the test stays in whole device pixels, and only a wider area asks again.
 void PictureBox::marque(const QRect& r) {
     if (r.isEmpty())
         return;
-    trace_ |= r;
-    if (!saleImage_.contains(r)) {
-        saleImage_ |= r;
+    etend(trace_, r);
+    if (!contient(saleImage_, r)) {
+        etend(saleImage_, r);
         sale_ = zoneEcran(saleImage_);
         update(sale_);
     }
@@ -265,7 +297,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, const QColor& c) {
                                          : nullptr;
     const QPoint coin = t ? a.toPoint() - t->depart : QPoint();
     if (t && image_.rect().contains(QRect(coin, t->taille))) {
-        tamponne(t->traits, coin.x(), coin.y());
+        tamponne(t->traits, coin.x(), coin.y(), t->taille);
     } else {
         QPainter& p = peintre();
         if (c != foreColor_) {
@@ -306,7 +338,7 @@ void PictureBox::Circle(float x, float y, float rayon) {
     const Tampon& t = tampon(r);
     const QPointF coin(c.x() - r - t.marge, c.y() - r - t.marge);
     if (t.net)
-        tamponne(t.traits, int(coin.x()), int(coin.y()));
+        tamponne(t.traits, int(coin.x()), int(coin.y()), t.image.size());
     else
         peintre().drawImage(coin, t.image);
     marque(QRect(coin.toPoint(), t.image.size()));
@@ -335,11 +367,16 @@ bool PictureBox::traitsDe(const QImage& image, std::vector<Trait>& traits) {
 }
 
 const PictureBox::Tampon& PictureBox::tampon(double r) {
+    // Discs come in runs of the same kind: the last one used, with the
+    // drawing state unchanged since, is the one.
+    if (dernier_ < tampons_.size() && versionDernier_ == versionStyle_ &&
+        tampons_[dernier_].rayon == r)
+        return tampons_[dernier_];
+    versionDernier_ = versionStyle_;
     const auto pareil = [&](const Tampon& t) {
         return t.rayon == r && t.plein == fillSolid_ && t.largeur == drawWidth_ &&
-               t.trait == foreColor_ && t.remplissage == fillColor_;
+               t.style == drawStyle_ && t.trait == foreColor_ && t.remplissage == fillColor_;
     };
-    // Discs come in runs of the same kind: the last one used is tried first.
     if (dernier_ < tampons_.size() && pareil(tampons_[dernier_]))
         return tampons_[dernier_];
     for (size_t k = 0; k < tampons_.size(); ++k)
@@ -349,7 +386,7 @@ const PictureBox::Tampon& PictureBox::tampon(double r) {
         }
     if (tampons_.size() >= 8)
         tampons_.erase(tampons_.begin());
-    Tampon t{r, foreColor_, fillColor_, fillSolid_, drawWidth_, {}, 0, {}, false};
+    Tampon t{r, foreColor_, fillColor_, fillSolid_, drawWidth_, drawStyle_, {}, 0, {}, false};
     t.marge = int(std::ceil(largeurStylo())) + 1;
     const int cote = int(2 * (r + t.marge)) + 1;
     t.image = QImage(cote, cote, QImage::Format_ARGB32_Premultiplied);
@@ -363,6 +400,7 @@ const PictureBox::Tampon& PictureBox::tampon(double r) {
     // Drawn without antialiasing, the disc is made of opaque and clear pixels
     // only; the runs of opaque ones are what stamping it copies.
     t.net = image_.format() == QImage::Format_RGB32 && traitsDe(t.image, t.traits);
+    situe(t.traits);
     tampons_.push_back(std::move(t));
     dernier_ = tampons_.size() - 1;
     return tampons_.back();
@@ -371,18 +409,49 @@ const PictureBox::Tampon& PictureBox::tampon(double r) {
 // An opaque premultiplied pixel is the same 32-bit value as the image's own
 // pixel of that colour: stamping is filling the runs, exactly what blending
 // the stamp would give.
-void PictureBox::tamponne(const std::vector<Trait>& traits, int x, int y) {
+namespace {
+
+// A run of a disc is a few pixels to a few dozen: four at a time, the last
+// four overlapping the ones before, rather than one at a time.
+inline void remplitTrait(QRgb* pixels, int n, QRgb pixel) {
+    if (n < 4) {
+        for (int i = 0; i < n; ++i)
+            pixels[i] = pixel;
+        return;
+    }
+    const QRgb quatre[4] = {pixel, pixel, pixel, pixel};
+    for (int i = 0; i + 4 < n; i += 4)
+        std::memcpy(pixels + i, quatre, sizeof quatre);
+    std::memcpy(pixels + n - 4, quatre, sizeof quatre);
+}
+
+} // namespace
+
+void PictureBox::situe(std::vector<Trait>& traits) const {
+    const qsizetype pas = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    for (Trait& tr : traits)
+        tr.decalage = tr.y * pas + tr.x;
+}
+
+void PictureBox::tamponne(const std::vector<Trait>& traits, int x, int y, QSize taille) {
     const int largeur = image_.width(), hauteur = image_.height();
     uchar* bits = image_.bits();
     const qsizetype pas = image_.bytesPerLine();
+    if (x >= 0 && y >= 0 && x + taille.width() <= largeur && y + taille.height() <= hauteur) {
+        // Nearly every disc lies wholly inside: each run is filled where it
+        // starts, with nothing to cut.
+        QRgb* coin = reinterpret_cast<QRgb*>(bits + y * pas) + x;
+        for (const Trait& tr : traits)
+            remplitTrait(coin + tr.decalage, tr.n, tr.pixel);
+        return;
+    }
     for (const Trait& tr : traits) {
         const int ligne = y + tr.y;
         if (ligne < 0 || ligne >= hauteur)
             continue;
         const int debut = std::max(0, x + tr.x), fin = std::min(largeur, x + tr.x + tr.n);
-        auto* pixels = reinterpret_cast<QRgb*>(bits + ligne * pas);
-        for (int k = debut; k < fin; ++k)
-            pixels[k] = tr.pixel;
+        if (debut < fin)
+            remplitTrait(reinterpret_cast<QRgb*>(bits + ligne * pas) + debut, fin - debut, tr.pixel);
     }
 }
 
@@ -423,6 +492,7 @@ const PictureBox::TraitLarge* PictureBox::traitLarge(QPoint d, const QColor& c) 
     q.drawLine(t.depart, t.depart + d);
     q.end();
     t.net = traitsDe(image, t.traits);
+    situe(t.traits);
     traitsLarges_.push_back(std::move(t));
     return traitsLarges_.back().net ? &traitsLarges_.back() : nullptr;
 }

@@ -97,6 +97,8 @@ protected:
 
 private:
     QPainter& peintre();
+    /// The pen, the brush or the fill changed.
+    void styleChange();
     void termine();
     void refaitImage();
     void assureImage();
@@ -119,6 +121,9 @@ private:
     struct Trait {
         int y, x, n;
         QRgb pixel;
+        /// Where the run starts from the stamp's corner in the image's pixels
+        /// (rows of the image's own length).
+        qsizetype decalage = 0;
     };
     /// The runs of a stamp, row by row; false when some pixel is neither
     /// opaque nor clear.
@@ -128,6 +133,7 @@ private:
         QColor trait, remplissage;
         bool plein;
         int largeur;
+        StyleTrait style;
         QImage image;
         int marge;
         /// The stamp's opaque pixels row by row, a run per colour; every
@@ -153,8 +159,10 @@ private:
     /// pen; null when it cannot be stamped.
     const TraitLarge* traitLarge(QPoint d, const QColor& c);
     /// Fills a sharp stamp's opaque runs into the image, its corner at (x, y)
-    /// in device pixels, cut to the image.
-    void tamponne(const std::vector<Trait>& traits, int x, int y);
+    /// in device pixels, cut to the image; `taille` is the stamp's.
+    void tamponne(const std::vector<Trait>& traits, int x, int y, QSize taille);
+    /// Gives each run its start in the image's rows.
+    void situe(std::vector<Trait>& traits) const;
     /// Fills a rectangle of the image (device pixels) with one pixel value.
     void remplit(const QRect& r, QRgb pixel);
     /// From now on until the next clear, the image may differ from the
@@ -164,8 +172,14 @@ private:
     const QImage& point(const QColor& c);
 
     QImage image_;
+    /// The widget's size when the image was last found to fit it.
+    QSize verifiePour_;
     std::vector<Tampon> tampons_;
     size_t dernier_ = 0; ///< the stamp used last
+    /// Counts the changes of the drawing state; the last stamp was found for
+    /// the state of `versionDernier_`.
+    unsigned versionStyle_ = 0;
+    unsigned versionDernier_ = ~0u;
     std::vector<TraitLarge> traitsLarges_;
     QImage point_; ///< the last wide point's dot
     /// What was drawn since the last clear, in the image's device pixels:

@@ -379,6 +379,66 @@ private slots:
         QVERIFY(rouges > 0);
     }
 
+    // A disc is drawn with the drawing state of its own moment, however the
+    // state went back and forth between discs: each looks as the painter
+    // draws it with that state.
+    void unDisqueParEtat() {
+        struct Etat {
+            QColor trait, remplissage;
+            bool plein;
+            int largeur;
+            bool pointille;
+        };
+        const QColor vert(0, 192, 0);
+        const QList<Etat> etats{{Noir, Noir, true, 1, false},  {Rouge, Noir, true, 1, false},
+                                {Noir, Noir, true, 1, false},  {Noir, vert, true, 1, false},
+                                {Noir, vert, false, 1, false}, {Noir, vert, false, 3, false},
+                                {Noir, vert, false, 1, true},  {Noir, Noir, true, 1, false}};
+        PictureBox b;
+        b.resize(200, 40);
+        b.Cls();
+        QImage attendue(200, 40, QImage::Format_RGB32);
+        attendue.fill(Blanc);
+        QPainter p(&attendue);
+        // Forth along the top row, then back along the bottom one.
+        for (int passe = 0; passe < 2; ++passe)
+            for (int n = 0; n < etats.size(); ++n) {
+                const int k = passe ? int(etats.size()) - 1 - n : n;
+                const Etat& e = etats[k];
+                b.setForeColor(e.trait);
+                b.setFillColor(e.remplissage);
+                b.setFillSolid(e.plein);
+                b.setDrawWidth(e.largeur);
+                b.setDrawStyle(e.pointille ? PictureBox::StyleTrait::Pointille
+                                           : PictureBox::StyleTrait::Plein);
+                const QPoint c(12 + 24 * k, passe ? 30 : 10);
+                b.Circle(float(c.x()), float(c.y()), 7);
+                QPen stylo(e.trait);
+                stylo.setWidthF(e.largeur);
+                stylo.setCapStyle(e.largeur > 1 ? Qt::RoundCap : Qt::SquareCap);
+                stylo.setJoinStyle(Qt::RoundJoin);
+                if (e.pointille)
+                    stylo.setStyle(Qt::DotLine);
+                p.setPen(stylo);
+                p.setBrush(e.plein ? QBrush(e.remplissage) : QBrush(Qt::NoBrush));
+                p.drawEllipse(QRectF(c.x() - 7, c.y() - 7, 14, 14));
+            }
+        p.end();
+        const QImage faite = b.image();
+        for (int k = 0; k < etats.size(); ++k)
+            for (int passe = 0; passe < 2; ++passe) {
+                const QRect place(24 * k, passe * 20, 24, 20);
+                int differents = 0;
+                for (int y = place.top(); y <= place.bottom(); ++y)
+                    for (int x = place.left(); x <= place.right(); ++x)
+                        differents += faite.pixel(x, y) != attendue.pixel(x, y);
+                QVERIFY2(differents == 0, qPrintable(QStringLiteral("disc %1, pass %2: %3 pixels differ")
+                                                         .arg(k)
+                                                         .arg(passe)
+                                                         .arg(differents)));
+            }
+    }
+
     // A clear takes back only what was drawn since the one before, tick after
     // tick: whatever was drawn in between, each picture is the background
     // and what was drawn since, pixel for pixel.
