@@ -76,7 +76,6 @@ void PictureBox::setZoom(double zoom) {
     traitsLarges_.clear();
     image_ = QImage();
     verifiePour_ = QSize();
-    toutEstTrace();
     rogneEnfants();
     update();
 }
@@ -406,9 +405,6 @@ const PictureBox::Tampon& PictureBox::tampon(double r) {
     return tampons_.back();
 }
 
-// An opaque premultiplied pixel is the same 32-bit value as the image's own
-// pixel of that colour: stamping is filling the runs, exactly what blending
-// the stamp would give.
 namespace {
 
 // A run of a disc is a few pixels to a few dozen: four at a time, the last
@@ -433,6 +429,9 @@ void PictureBox::situe(std::vector<Trait>& traits) const {
         tr.decalage = tr.y * pas + tr.x;
 }
 
+// An opaque premultiplied pixel is the same 32-bit value as the image's own
+// pixel of that colour: stamping is filling the runs, exactly what blending
+// the stamp would give.
 void PictureBox::tamponne(const std::vector<Trait>& traits, int x, int y, QSize taille) {
     const int largeur = image_.width(), hauteur = image_.height();
     uchar* bits = image_.bits();
