@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace vibralume {
 
@@ -37,12 +38,26 @@ void Etiquette::paintEvent(QPaintEvent*) {
     drawFrame(&p);
     p.setPen(palette().color(QPalette::WindowText));
     metEnPage();
-    mise_->draw(&p, contentsRect().topLeft());
+    if (serrage_ == 1) {
+        mise_->draw(&p, contentsRect().topLeft());
+        return;
+    }
+    p.translate(contentsRect().topLeft());
+    p.scale(serrage_, 1);
+    mise_->draw(&p, QPointF(0, 0));
 }
 
 int Etiquette::nombreLignes() {
     metEnPage();
     return mise_->lineCount();
+}
+
+qreal Etiquette::largeurLignes() {
+    metEnPage();
+    qreal large = 0;
+    for (int k = 0; k < mise_->lineCount(); ++k)
+        large = std::max(large, mise_->lineAt(k).naturalTextWidth());
+    return large * serrage_;
 }
 
 void Etiquette::metEnPage() {
@@ -72,22 +87,30 @@ void Etiquette::metEnPage() {
         }
         mise_->setTextOption(option);
         const qreal pas = QFontMetricsF(font(), this).height();
-        qreal y = 0;
+        qreal plusLarge = 0;
         int k = 0;
         mise_->beginLayout();
         for (QTextLine ligne = mise_->createLine(); ligne.isValid(); ligne = mise_->createLine()) {
-            qreal x = 0;
             if (longueurs.isEmpty()) {
                 ligne.setLineWidth(zone.width());
             } else {
-                ligne.setNumColumns(k < longueurs.size() ? longueurs[k] : text().size(),
-                                    PlusLarge);
-                const qreal reste = zone.width() - ligne.naturalTextWidth();
+                ligne.setNumColumns(k < longueurs.size() ? longueurs[k] : text().size(), PlusLarge);
+                plusLarge = std::max(plusLarge, ligne.naturalTextWidth());
+            }
+            ++k;
+        }
+        // The zoomed font's glyphs round to whole pixels otherwise than at
+        // 100 %: a line a few pixels too wide for its box is narrowed to fit
+        // rather than cut at the box's edge.
+        serrage_ = plusLarge > zone.width() && zone.width() > 0 ? zone.width() / plusLarge : 1;
+        for (k = 0; k < mise_->lineCount(); ++k) {
+            QTextLine ligne = mise_->lineAt(k);
+            qreal x = 0;
+            if (!longueurs.isEmpty()) {
+                const qreal reste = zone.width() / serrage_ - ligne.naturalTextWidth();
                 x = h == Qt::AlignHCenter ? reste / 2 : h == Qt::AlignRight ? reste : 0;
             }
-            ligne.setPosition(QPointF(x, y));
-            y += pas;
-            ++k;
+            ligne.setPosition(QPointF(x, k * pas));
         }
         mise_->endLayout();
         miseTexte_ = text();

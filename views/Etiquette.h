@@ -21,6 +21,8 @@ public:
     void setMiseDeReference(const QFont& police, int largeurTexte);
     /// Lines of the caption as it is painted.
     int nombreLignes();
+    /// Width of its widest line as painted, in pixels.
+    qreal largeurLignes();
 
 signals:
     void clicked();
@@ -43,6 +45,8 @@ private:
     Qt::Alignment miseAlignement_;
     std::optional<QFont> policeReference_;
     int largeurReference_ = 0;
+    /// How much the lines are narrowed to fit the box (1: not at all).
+    qreal serrage_ = 1;
 };
 
 } // namespace vibralume

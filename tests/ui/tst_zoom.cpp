@@ -94,16 +94,25 @@ private slots:
 
     // Every caption breaks into the lines it has at 100 %, at every zoom
     // step: the rounding of a zoomed font never pushes a word onto a line the
-    // caption has no room for ("Activation des capteurs de pression" at 150 %).
+    // caption has no room for ("Activation des capteurs de pression" at 150 %),
+    // and a caption that fits its box at 100 % fits it at every zoom, its
+    // lines never cut at the edge ("... un son de" at 150 %).
     void lignesDesLegendes() {
         Banc b;
         ZoomOS zoomOS(*b.os);
         QHash<QString, int> aCent;
+        QSet<QString> tiennent;
         const auto etiquettes = b.os->findChildren<Etiquette*>();
         QVERIFY(etiquettes.size() > 30);
         for (Etiquette* e : etiquettes)
             if (!e->text().isEmpty())
-                aCent.insert(e->objectName() + e->property("Index").toString(), e->nombreLignes());
+            {
+                const QString nom = e->objectName() + e->property("Index").toString();
+                aCent.insert(nom, e->nombreLignes());
+                if (e->largeurLignes() <= e->contentsRect().width())
+                    tiennent.insert(nom);
+            }
+        QVERIFY(tiennent.contains(QStringLiteral("Label21")));
         QCOMPARE(aCent.value(QStringLiteral("activation_micros")), 1);
         for (int pourcent = 50; pourcent <= 400; pourcent += 25) {
             zoomOS.setZoom(pourcent / 100.0);
@@ -116,6 +125,13 @@ private slots:
                                             .arg(e->nombreLignes())
                                             .arg(pourcent)
                                             .arg(aCent.value(nom))));
+                if (tiennent.contains(nom))
+                    QVERIFY2(e->largeurLignes() <= e->contentsRect().width() + 1e-6,
+                             qPrintable(QStringLiteral("%1 « %2 » %3 pixels wide in %4 at %5 %")
+                                            .arg(nom, e->text())
+                                            .arg(e->largeurLignes())
+                                            .arg(e->contentsRect().width())
+                                            .arg(pourcent)));
             }
         }
     }
