@@ -890,6 +890,46 @@
         <extracomment>A word of a file name: no accents, no spaces</extracomment>
         <translation>measurements</translation>
     </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>accès refusé</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>le disque est en lecture seule</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>le dossier n&apos;existe pas</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>un dossier porte ce nom</source>
+        <translation>a folder has that name</translation>
+    </message>
+    <message>
+        <source>le nom est trop long</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>erreur du disque</source>
+        <translation>disk error</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu être créé</source>
+        <translation>the file could not be created</translation>
+    </message>
+    <message>
+        <source>l&apos;ancien fichier n&apos;a pas pu être remplacé</source>
+        <translation>the old file could not be replaced</translation>
+    </message>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>write error</translation>
+    </message>
 </context>
 <context>
     <name>vibralume::FenetreAPropos</name>
