@@ -772,6 +772,10 @@
         <source>À propos de Vibralume</source>
         <translation>About Vibralume</translation>
     </message>
+    <message>
+        <source>Activer d&apos;abord le capteur 1 sur l&apos;oscilloscope</source>
+        <translation>First switch sensor 1 on, on the oscilloscope</translation>
+    </message>
 </context>
 <context>
     <name>vibralume::Enregistrement</name>

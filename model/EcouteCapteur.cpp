@@ -19,22 +19,23 @@ public:
 };
 
 // Half the peak-to-peak swing of the level at each abscissa of `xs` over the
-// vibrator's period just past: one computation of the slices per instant.
+// window just past: one computation of the slices per instant.
 std::vector<double> Balancements(const Module1& m, const EntreesTick& e,
                                  const std::vector<float>& xs) {
     std::vector<double> balancements(xs.size(), 0.0);
-    if (!(m.Freq > 0))
+    if (e.periodique && !(m.Freq > 0))
         return balancements;
     EntreesTick sansParticules = e;
     sansParticules.modeleVisible = false;
     SansHasard hasard;
     Module1 instant = m;
-    const double periodeMs = 1000 / m.Freq;
+    // A pulse owes nothing to the periodic panel's frequency.
+    const double fenetreMs = e.periodique ? 1000 / m.Freq : FenetreImpulsionMs;
     std::vector<double> bas(xs.size(), std::numeric_limits<double>::infinity());
     std::vector<double> haut(xs.size(), -std::numeric_limits<double>::infinity());
-    for (int k = 0; k < EchantillonsParPeriode; ++k) {
+    for (int k = 0; k < EchantillonsParFenetre; ++k) {
         instant.TempsMs = static_cast<int32_t>(
-            std::nearbyint(m.TempsMs - k * periodeMs / EchantillonsParPeriode));
+            std::nearbyint(m.TempsMs - k * fenetreMs / EchantillonsParFenetre));
         CalculeTranches(instant, sansParticules, hasard);
         for (std::size_t i = 0; i < xs.size(); ++i) {
             const double niveau = PressionCapteur(instant, xs[i]);
@@ -67,8 +68,7 @@ double AmplitudeReference(const Module1& m, const EntreesTick& e) {
 double GainPression(double amplitude, double reference) {
     if (!(reference > 0) || !(amplitude > 0))
         return 0;
-    const double relative = std::clamp(amplitude / reference, 0.0, 1.0);
-    return relative * relative;
+    return std::clamp(amplitude / reference, 0.0, 1.0);
 }
 
 double GainAuCapteur(const Module1& m, const EntreesTick& e, float x) {

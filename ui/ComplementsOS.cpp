@@ -124,6 +124,9 @@ void ComplementsOS::ajouteEcoute(Son& son) {
     connect(e, &EcouteAuCapteur::basculee, this, [this](bool actif) {
         annonce_->montre(actif ? tr("Écoute au capteur 1") : tr("Écoute ordinaire"));
     });
+    connect(e, &EcouteAuCapteur::refusee, this, [this] {
+        annonce_->montre(tr("Activer d'abord le capteur 1 sur l'oscilloscope"));
+    });
 }
 
 FenetreGraphes& ComplementsOS::graphes() {

@@ -16,45 +16,60 @@ namespace vibralume {
 
 EcouteAuCapteur::EcouteAuCapteur(OS& os, Son& son) : QObject(&os), os_(os), son_(son) {
     connect(&os.mesures(), &PanneauMesures::echantillonne, this, &EcouteAuCapteur::suit);
+    connect(&os.mesures(), &PanneauMesures::capteurBascule, this, [this](int16_t n, bool actif) {
+        // Sensor 1 switched off: plain listening, which the pulses do not offer.
+        if (actif_ && n == 1 && !actif)
+            arrete(!os_.controles().OndeSolitaire->isHidden());
+    });
+    const ControlesOS& c = os.controles();
     // A marker moved while paused is heard at its new place all the same.
-    os.controles().Micro1->installEventFilter(this);
+    c.Micro1->installEventFilter(this);
+    // The stop picture is shown exactly while the window listens.
+    c.Command5->installEventFilter(this);
 }
 
 bool EcouteAuCapteur::eventFilter(QObject* objet, QEvent* e) {
-    if (e->type() == QEvent::Move && objet == os_.controles().Micro1)
+    const ControlesOS& c = os_.controles();
+    // Hidden itself, not with its window: stopped by the stop picture, its
+    // key, or the choice of the pulses.
+    if (actif_ && objet == c.Command5 && e->type() == QEvent::Hide && c.Command5->isHidden()) {
+        arrete(false);
+    } else if (objet == c.Micro1 && e->type() == QEvent::Move) {
         suit();
+    }
     return QObject::eventFilter(objet, e);
 }
 
 void EcouteAuCapteur::bascule() {
     if (actif_) {
-        arrete();
+        arrete(demarreIci_);
         return;
     }
     const ControlesOS& c = os_.controles();
-    actif_ = true;
-    parLeBouton_ = seul_ = false;
-    if (!os_.etat().SonActif) {
-        if (!c.OndePeriodique->isHidden()) {
-            // As the listen button does, which then shows the stop picture.
-            os_.Command4_Click();
-            parLeBouton_ = true;
-        } else {
-            son_.JoueSon();
-            seul_ = true;
-        }
+    if (!os_.mesures().capteurActif(1)) {
+        emit refusee();
+        return;
     }
+    Module1& m = os_.etat();
+    demarreIci_ = !m.SonActif;
+    if (!m.SonActif) {
+        // The listen button's own action, without its refusal of the
+        // pulses: a pulse is heard at the sensor as it passes.
+        m.SonActif = true;
+        son_.JoueSon();
+        c.Command4->hide();
+        c.Command5->show();
+    }
+    actif_ = true;
     suit();
     emit basculee(true);
 }
 
-void EcouteAuCapteur::arrete() {
+void EcouteAuCapteur::arrete(bool arreteSon) {
     actif_ = false;
-    if (parLeBouton_ && os_.etat().SonActif)
+    demarreIci_ = false;
+    if (arreteSon && os_.etat().SonActif)
         os_.Command5_Click();
-    if (seul_)
-        son_.ArreteSon();
-    parLeBouton_ = seul_ = false;
     emit facteurChange(facteur());
     emit basculee(false);
 }
@@ -64,11 +79,6 @@ void EcouteAuCapteur::suit() {
     if (!actif_)
         return;
     const Module1& m = os_.etat();
-    // Stopped meanwhile (the stop button, a choice of pulses): this way ends too.
-    if (!m.SonActif && !seul_) {
-        arrete();
-        return;
-    }
     const ControlesOS& c = os_.controles();
     EntreesTick e;
     e.progressive = c.OndeProgressive->isChecked();

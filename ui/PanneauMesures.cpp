@@ -159,12 +159,14 @@ void PanneauMesures::ActiveCapteur(int16_t n) {
     m_.PressionPrec[std::size_t(n)] = PressionCapteur(m_, abscisseCapteur(n));
     (n == 1 ? c_.micro1_coche : c_.micro2_coche)->show();
     (n == 1 ? c_.micro1_noncoche : c_.micro2_noncoche)->hide();
+    emit capteurBascule(n, true);
 }
 
 void PanneauMesures::DesactiveCapteur(int16_t n) {
     marqueur(n)->hide();
     (n == 1 ? c_.micro1_coche : c_.micro2_coche)->hide();
     (n == 1 ? c_.micro1_noncoche : c_.micro2_noncoche)->show();
+    emit capteurBascule(n, false);
 }
 
 void PanneauMesures::capteur_Click(int16_t n) {

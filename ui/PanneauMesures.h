@@ -70,6 +70,8 @@ public:
 signals:
     /// A tick has sampled the sensors: the levels plotted are in `PressionPrec`.
     void echantillonne();
+    /// Sensor n has just been switched on or off.
+    void capteurBascule(int16_t n, bool actif);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
