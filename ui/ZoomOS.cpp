@@ -113,8 +113,7 @@ void ZoomOS::ajustePleinEcran() {
 
 bool ZoomOS::eventFilter(QObject* objet, QEvent* e) {
     // The screen may hand the full-screen window its size late, or change it.
-    if (objet == &os_ && e->type() == QEvent::Resize && pleinEcran_ &&
-        os_.size() != tailleAjustee_)
+    if (objet == &os_ && e->type() == QEvent::Resize && pleinEcran_ && os_.size() != tailleAjustee_)
         ajustePleinEcran();
     return QObject::eventFilter(objet, e);
 }
@@ -124,12 +123,11 @@ void ZoomOS::applique(double zoom, QPoint origine) {
     const PanneauMesures::Places capteurs = os_.mesures().places();
     placeControles(&os_, os_.controlesParNom(), MiseEnPageOS(), zoom, origine);
     const ControlesOS& c = os_.controles();
-    // Everything drawn is drawn again at the new scale; the oscilloscope's
-    // traces start afresh on a new screen.
+    // Everything drawn is drawn again at the new scale, the oscilloscope's
+    // screen with the traces of its sweep.
     c.Regle->Cls();
     os_.DessineRegle();
-    c.Oscillo->Cls();
-    os_.mesures().AfficheQuadrillage();
+    os_.mesures().RetraceOscillo();
     os_.mesures().replaceMarqueurs(capteurs);
     DessineEtat(c, os_.etat());
 }
