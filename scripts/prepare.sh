@@ -12,6 +12,7 @@ paquets=(
     fonts-crosextra-carlito fonts-liberation2
     libbenchmark-dev
     pulseaudio pulseaudio-utils poppler-utils
+    xvfb openbox x11-utils
     dpkg-dev file desktop-file-utils appstream man-db lintian
     locales
 )

@@ -5,7 +5,6 @@
 #include "views/Dessins.h"
 #include "views/Etiquette.h"
 #include "views/ImageControle.h"
-#include "views/Oscilloscope.h"
 #include "views/PictureBox.h"
 
 #include <QEvent>
@@ -99,6 +98,7 @@ void PanneauMesures::Sens_Click(int16_t Index) {
     // read on the new scale.
     c_.Oscillo->Cls();
     AfficheQuadrillage();
+    traces_.oublie();
 }
 
 void PanneauMesures::AfficheOscilloscope() {
@@ -117,7 +117,11 @@ void PanneauMesures::Capteurs() {
 }
 
 void PanneauMesures::TraceCapteur(int16_t n) {
-    TraceSegment(*c_.Oscillo, SegmentCapteur(m_, n, abscisseCapteur(n)));
+    traces_.trace(*c_.Oscillo, SegmentCapteur(m_, n, abscisseCapteur(n)));
+}
+
+void PanneauMesures::RetraceOscillo() {
+    traces_.retrace(*c_.Oscillo);
 }
 
 bool PanneauMesures::capteurActif(int16_t n) const {

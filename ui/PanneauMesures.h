@@ -6,6 +6,7 @@
 
 #include "model/Module1.h"
 #include "ui/ControlesOS.h"
+#include "views/TracesOscillo.h"
 
 #include <QObject>
 #include <QPoint>
@@ -37,6 +38,9 @@ public:
     /// `echantillonne` tells who follows the measures.
     void Capteurs();
     void TraceCapteur(int16_t n);
+    /// The screen made again at its present scale with the traces of the
+    /// sweep in progress (after a zoom).
+    void RetraceOscillo();
 
     // Sensors (n = 1 or 2).
     /// On exactly while its marker is shown.
@@ -91,6 +95,8 @@ private:
     /// Where each marker's top-left corner is, in the model's centimetres
     /// (index 1 and 2): the place a sensor reads, kept exact at every zoom.
     Places places_{};
+    /// What the screen shows of the sweep in progress.
+    TracesOscillo traces_;
 };
 
 } // namespace vibralume
