@@ -3,7 +3,7 @@
 // focus, and ticks no option by the way; Tab goes through the controls in
 // reading order; Return activates the one with the focus.
 
-#include "Banc.h"
+#include "Clavier.h"
 #include "ui/ComplementsOS.h"
 #include "ui/NavigationClavier.h"
 #include "ui/PanneauMesures.h"
@@ -22,30 +22,6 @@
 using namespace vibralume;
 
 namespace {
-
-// The window with its keyboard, active, the model and the oscilloscope open.
-struct Clavier : Banc {
-    double gain = -1;
-    ComplementsOS complements{*os, DemarrageOS{}, [this](double g) { gain = g; }, nullptr};
-    Clavier() {
-        // 100 %, whatever the test screen's size made the start zoom.
-        complements.zoom().zoomNormal();
-        QApplication::setActiveWindow(os.get());
-        os->activateWindow();
-        os->Timer1().start(1 << 30); // running, as far as the buttons can tell
-        os->AfficheModeleMicro();
-        os->mesures().AfficheOscilloscope();
-    }
-    QAbstractButton* option(const char* nom) const { return os->controle<QAbstractButton>(nom); }
-    // The options as they stand, to see that a key ticked none of them.
-    QList<bool> options() const {
-        QList<bool> etats;
-        for (QAbstractButton* b : os->findChildren<QAbstractButton*>())
-            if (b->isCheckable())
-                etats << b->isChecked();
-        return etats;
-    }
-};
 
 struct Cas {
     const char* nom;
