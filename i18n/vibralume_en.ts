@@ -1215,10 +1215,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Quitter le plein écran</source>
-        <translation>Leave full screen</translation>
-    </message>
-    <message>
         <source>Ctrl + flèche haut / bas</source>
         <translation>Ctrl + Up / Down arrow</translation>
     </message>
@@ -1241,6 +1237,10 @@
     <message>
         <source>Cette liste des raccourcis</source>
         <translation>This list of shortcuts</translation>
+    </message>
+    <message>
+        <source>Ôter le cadre de la commande choisie au clavier, sinon quitter le plein écran</source>
+        <translation>Take the frame off the control chosen with the keyboard, otherwise leave full screen</translation>
     </message>
 </context>
 <context>

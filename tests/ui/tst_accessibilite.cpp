@@ -1,4 +1,5 @@
-// The main window for a screen reader: the controls' roles, presses and values.
+// The main window without a mouse: the keys with the focus on each kind of
+// control; and for a screen reader, the controls' roles, presses and values.
 
 #include "Clavier.h"
 #include "ui/Langue.h"
@@ -11,6 +12,18 @@
 using namespace vibralume;
 
 namespace {
+
+void touche(Clavier& k, QKeyCombination t) {
+    QWidget* f = QApplication::focusWidget();
+    QTest::keyClick(f ? f : k.os.get(), t.key(), t.keyboardModifiers());
+}
+
+// False when Tab never reaches `nom`.
+bool tabuleJusqua(Clavier& k, const QString& nom) {
+    for (int n = 0; n < 60 && QApplication::focusWidget() != k.os->controle(nom); ++n)
+        touche(k, Qt::Key_Tab);
+    return QApplication::focusWidget() == k.os->controle(nom);
+}
 
 using F = Clavier&;
 using Action = std::function<void(F)>;
@@ -59,12 +72,73 @@ const std::vector<Cas>& cas() {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(Test)
 
 class TstAccessibilite : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { prepareApplication(); }
     void cleanup() { Langue::installe(Langue::francais()); }
+
+    // In full screen, Page Up and V keep their meaning whatever has the
+    // focus; the arrows are a scroll bar's, an option's, the model's (its
+    // green slices) and a marker's (never off the model); the first Escape
+    // takes the focus off, giving the arrows back, the next leaves full screen.
+    void selonLeFocus_data() {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<Action>("avant");
+        QTest::addColumn<Test>("fleche"); // what Right did to it; none: it stepped
+        const Action rien = [](F) {};
+        const Test aucun;
+        for (const char* nom : {"", "Amortissement", "Command3", "Label11", "EnonceModele"})
+            QTest::newRow(*nom ? nom : "none") << nom << rien << aucun;
+        QTest::newRow("SolitonLong")
+            << "SolitonLong" << Action([](F f) { f.os->Label11_Click(); }) << aucun;
+        QTest::newRow("v") << "v" << rien << Test([](F f) { return f.barre("v")->value() == 4; });
+        QTest::newRow("Sens_0") << "Sens_0" << rien
+                                << Test([](F f) { return f.m.BaseTemps == 500; });
+        QTest::newRow("group shown")
+            << "ModeleMicro" << rien << Test([](F f) { return f.m.TrancheColoree == 25; });
+        auto micro2 = [](double x) {
+            return Action([x](F f) {
+                f.os->mesures().ActiveCapteur(2);
+                f.os->mesures().ModeleMicro_DragDrop(f.w("Micro2"), x, 1.482);
+            });
+        };
+        QTest::newRow("marker") << "Micro2" << micro2(19) << Test([](F f) {
+            return f.os->mesures().abscisseCapteur(2) == 19.5f;
+        });
+        // Against the model's right edge, no further.
+        QTest::newRow("marker at the edge") << "Micro2" << micro2(24.4) << Test([](F f) {
+            return f.w("Micro2")->geometry().right() == f.w("ModeleMicro")->width() - 1;
+        });
+    }
+    void selonLeFocus() {
+        QFETCH(QString, controle);
+        QFETCH(Action, avant);
+        QFETCH(Test, fleche);
+        Clavier f;
+        f.m.TempsMs = 1000;
+        avant(f);
+        ZoomOS& zoom = f.complements.zoom();
+        zoom.basculePleinEcran();
+        QVERIFY(controle.isEmpty() || tabuleJusqua(f, controle));
+        touche(f, Qt::Key_PageUp);
+        touche(f, Qt::Key_V);
+        // (The frequency is not shown with the solitary vibration.)
+        QCOMPARE(f.barre("frequence")->value(), f.montre("OndePeriodique") ? 28 : 18);
+        QVERIFY(!f.montre("Vibreur"));
+        touche(f, Qt::Key_Right);
+        QCOMPARE(f.m.TempsMs, fleche ? 1000 : 1025);
+        QVERIFY(!fleche || fleche(f));
+        touche(f, Qt::Key_Escape);
+        QCOMPARE(zoom.pleinEcran(), !controle.isEmpty());
+        touche(f, Qt::Key_Right);
+        QCOMPARE(f.m.TempsMs, fleche ? 1025 : 1050);
+        touche(f, Qt::Key_Escape);
+        QVERIFY(!zoom.pleinEcran());
+    }
 
     // Pressed through the reader, a control does what its click does; a
     // sensor's box and caption say whether the sensor is on.
