@@ -772,6 +772,14 @@
         <source>À propos de Vibralume</source>
         <translation>About Vibralume</translation>
     </message>
+    <message>
+        <source>Menu / Maj + F10</source>
+        <translation>Menu / Shift + F10</translation>
+    </message>
+    <message>
+        <source>Menu du fond de la fenêtre</source>
+        <translation>The window&apos;s background menu</translation>
+    </message>
 </context>
 <context>
     <name>vibralume::Enregistrement</name>

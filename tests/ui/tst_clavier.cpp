@@ -15,6 +15,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <functional>
@@ -22,6 +23,12 @@
 using namespace vibralume;
 
 namespace {
+
+// The background's menu is open, its first entry ready for Return.
+bool menuAuClavier(Clavier& k) {
+    auto* menu = k.os->findChild<QMenu*>(QStringLiteral("MenuFond"));
+    return menu && menu->isVisible() && menu->activeAction() == menu->actions().first();
+}
 
 struct Cas {
     const char* nom;
@@ -165,6 +172,8 @@ const std::vector<Cas>& cas() {
          Qt::Key_F2,
          {},
          [](Clavier& k) { return k.os->findChild<VisionneuseEnonce*>() != nullptr; }},
+        {"Menu, the background's menu", Qt::Key_Menu, {}, menuAuClavier},
+        {"Shift+F10 too", Qt::SHIFT | Qt::Key_F10, {}, menuAuClavier},
     };
     return liste;
 }
