@@ -776,6 +776,14 @@
         <source>Activer d&apos;abord le capteur 1 sur l&apos;oscilloscope</source>
         <translation>First switch sensor 1 on, on the oscilloscope</translation>
     </message>
+    <message>
+        <source>Menu / Maj + F10</source>
+        <translation>Menu / Shift + F10</translation>
+    </message>
+    <message>
+        <source>Menu du fond de la fenêtre</source>
+        <translation>The window&apos;s background menu</translation>
+    </message>
 </context>
 <context>
     <name>vibralume::Enregistrement</name>
@@ -1259,10 +1267,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Quitter le plein écran</source>
-        <translation>Leave full screen</translation>
-    </message>
-    <message>
         <source>Ctrl + flèche haut / bas</source>
         <translation>Ctrl + Up / Down arrow</translation>
     </message>
@@ -1285,6 +1289,10 @@
     <message>
         <source>Cette liste des raccourcis</source>
         <translation>This list of shortcuts</translation>
+    </message>
+    <message>
+        <source>Ôter le cadre de la commande choisie au clavier, sinon quitter le plein écran</source>
+        <translation>Take the frame off the control chosen with the keyboard, otherwise leave full screen</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,14 @@ public:
     void ModeleMicro_DragDrop(QWidget* Source, double X, double Y);
     /// Highlights five slices (left button) or none (right button).
     void ModeleMicro_MouseUp(Qt::MouseButton bouton, double X, double Y);
+    /// From the keyboard: the marker of sensor n dropped `pas` centimetres
+    /// further right (left when negative), never beyond the model's edges.
+    void DeplaceCapteur(int16_t n, double pas);
+    /// From the keyboard: the highlighted group moved by `pas` slices, or
+    /// shown in the middle of the medium when there is none; or cleared.
+    /// The model is drawn again at once, even while paused.
+    void DeplaceTrancheColoree(int pas);
+    void EffaceTrancheColoree();
 
     // Panels.
     void CacheVibreur_Click();

@@ -276,6 +276,9 @@ private slots:
                               "Plein écran", "Raccourcis clavier", "À propos de Vibralume"})
             QVERIFY2(textes.contains(QString::fromUtf8(t)), t);
         QVERIFY(!a.complements.menu().menuA(a.w("ModeleMicro")->geometry().center()));
+        // A panel's background too, but not a control a click acts on.
+        QVERIFY(a.complements.menu().menuA(a.w("OndePeriodique")->pos() + QPoint(3, 3)));
+        QVERIFY(!a.complements.menu().menuA(a.w("Command4")->geometry().center()));
         QTest::mouseClick(a.w("ModeleMicro"), Qt::RightButton);
         QCOMPARE(a.m.TrancheColoree, int16_t(0));
         // The About window tells the version and the licence.
