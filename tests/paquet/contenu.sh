@@ -29,7 +29,7 @@ attendu=$(sort <<'FIN'
 -rw-r--r-- root/root ./usr/share/icons/hicolor/scalable/apps/vibralume.svg
 -rw-r--r-- root/root ./usr/share/man/fr/man1/vibralume.1.gz
 -rw-r--r-- root/root ./usr/share/man/man1/vibralume.1.gz
--rw-r--r-- root/root ./usr/share/metainfo/io.github.vibralume.Vibralume.metainfo.xml
+-rw-r--r-- root/root ./usr/share/metainfo/io.github.vibralume.vibralume.metainfo.xml
 FIN
 )
 liste=$(dpkg-deb -c "$paquet")
