@@ -24,6 +24,7 @@ public:
     bool GenereSon(double, const int32_t&) override { return true; }
     void JoueSon() override {}
     void ArreteSon() override {}
+    bool tonDisponible() const override { return true; }
 };
 
 struct Fenetre {

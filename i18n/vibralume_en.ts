@@ -553,6 +553,21 @@
     </message>
 </context>
 <context>
+    <name>Reglages</name>
+    <message>
+        <source>réglages endommagés dans %1, mis de côté dans %2 ; valeurs par défaut</source>
+        <translation>settings damaged in %1, moved aside to %2; default values</translation>
+    </message>
+    <message>
+        <source>réglages invalides dans %1, valeurs par défaut pour %2</source>
+        <translation>settings invalid in %1, default values for %2</translation>
+    </message>
+    <message>
+        <source>réglages impossibles à écrire dans %1, les changements ne seront pas retenus</source>
+        <translation>settings cannot be written in %1, changes will not be kept</translation>
+    </message>
+</context>
+<context>
     <name>vibralume::Accueil</name>
     <message>
         <source>Vibralume - page d&apos;accueil</source>
