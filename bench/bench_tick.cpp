@@ -4,9 +4,9 @@
 
 #include "model/Module1.h"
 #include "tests/model/Doublures.h"
-#include "ui/Application.h"
-#include "ui/OS.h"
-#include "ui/ZoomOS.h"
+#include "ui/demarrage/Application.h"
+#include "ui/simulation/OS.h"
+#include "ui/classe/ZoomOS.h"
 #include "views/Etiquette.h"
 #include "views/PictureBox.h"
 

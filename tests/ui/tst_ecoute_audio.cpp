@@ -9,8 +9,8 @@
 #include "tests/model/Doublures.h"
 #include "tests/sound/Enregistreur.h"
 #include "tests/sound/FichierTon.h"
-#include "ui/Application.h"
-#include "ui/OS.h"
+#include "ui/demarrage/Application.h"
+#include "ui/simulation/OS.h"
 #include "sound/DossierSon.h"
 #include "sound/SonLecture.h"
 

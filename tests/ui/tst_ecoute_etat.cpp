@@ -4,9 +4,9 @@
 // the key for listening at sensor 1 toggles it.
 
 #include "Banc.h"
-#include "ui/ComplementsOS.h"
-#include "ui/EcouteAuCapteur.h"
-#include "ui/PanneauMesures.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/EcouteAuCapteur.h"
+#include "ui/simulation/PanneauMesures.h"
 #include "views/PictureBox.h"
 
 #include <random>

@@ -4,12 +4,12 @@
 
 #include "Banc.h"
 #include "model/Mesure.h"
-#include "ui/ComplementsOS.h"
-#include "ui/Enregistrement.h"
-#include "ui/FenetreAPropos.h"
-#include "ui/MenuFond.h"
-#include "ui/PanneauMesures.h"
-#include "ui/ZoomOS.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/partage/Enregistrement.h"
+#include "ui/classe/FenetreAPropos.h"
+#include "ui/classe/MenuFond.h"
+#include "ui/simulation/PanneauMesures.h"
+#include "ui/classe/ZoomOS.h"
 #include "views/PictureBox.h"
 
 #include <QClipboard>

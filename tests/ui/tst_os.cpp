@@ -2,9 +2,9 @@
 // parameter controls, driven as a pupil would, with a hand-driven clock.
 
 #include "Banc.h"
-#include "ui/Construction.h"
-#include "ui/ControlesOS.h"
-#include "ui/MiseEnPageOS.h"
+#include "ui/miseenpage/Construction.h"
+#include "ui/simulation/ControlesOS.h"
+#include "ui/simulation/MiseEnPageOS.h"
 #include "sound/Generateur.h"
 #include "views/PictureBox.h"
 #include "views/Trait.h"

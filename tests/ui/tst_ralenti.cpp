@@ -5,8 +5,8 @@
 #include "Banc.h"
 #include "model/HorlogeRalentie.h"
 #include "model/Mesure.h"
-#include "ui/ComplementsOS.h"
-#include "ui/Ralenti.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/Ralenti.h"
 
 using namespace vibralume;
 
