@@ -14,8 +14,11 @@
 
 #include <QCloseEvent>
 #include <QPdfView>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
+
+#include <vector>
 
 namespace vibralume {
 
@@ -51,7 +54,18 @@ OS::OS(Module1& m, Horloge& horloge, Aleatoire& alea, Son& son, QWidget* parent)
     timer1_.start();
 }
 
-OS::~OS() = default;
+OS::~OS() {
+    // What watches these controls from outside (the classroom additions) goes
+    // while the window is still whole: closing a window moves the focus and
+    // hides its controls, and their handlers read this window.
+    hide();
+    std::vector<QPointer<QObject>> observateurs;
+    for (QObject* enfant : children())
+        if (!enfant->isWidgetType())
+            observateurs.emplace_back(enfant);
+    for (const QPointer<QObject>& o : observateurs)
+        delete o.data();
+}
 
 void OS::Form_Load() {
     Demarrage(m_);
