@@ -12,13 +12,11 @@
 #include "views/PictureBox.h"
 #include "views/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QPdfView>
-#include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
-
-#include <vector>
 
 namespace vibralume {
 
@@ -54,17 +52,20 @@ OS::OS(Module1& m, Horloge& horloge, Aleatoire& alea, Son& son, QWidget* parent)
     timer1_.start();
 }
 
+// What watches this window from outside (the classroom additions, by event
+// filters and the application's focus signal) reads it as it goes: it is
+// hidden while still whole, and then nothing watches it any more, so that
+// the controls' own destruction reaches no one.
 OS::~OS() {
-    // What watches these controls from outside (the classroom additions) goes
-    // while the window is still whole: closing a window moves the focus and
-    // hides its controls, and their handlers read this window.
     hide();
-    std::vector<QPointer<QObject>> observateurs;
-    for (QObject* enfant : children())
-        if (!enfant->isWidgetType())
-            observateurs.emplace_back(enfant);
-    for (const QPointer<QObject>& o : observateurs)
-        delete o.data();
+    const QList<QObject*> observateurs = findChildren<QObject*>();
+    QList<QWidget*> vus = findChildren<QWidget*>();
+    vus.append(this);
+    for (QObject* o : observateurs) {
+        QObject::disconnect(qApp, nullptr, o, nullptr);
+        for (QWidget* w : vus)
+            w->removeEventFilter(o);
+    }
 }
 
 void OS::Form_Load() {
