@@ -12,6 +12,7 @@
 #include "views/PictureBox.h"
 #include "views/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QPdfView>
 #include <QRadioButton>
@@ -51,7 +52,21 @@ OS::OS(Module1& m, Horloge& horloge, Aleatoire& alea, Son& son, QWidget* parent)
     timer1_.start();
 }
 
-OS::~OS() = default;
+// What watches this window from outside (the classroom additions, by event
+// filters and the application's focus signal) reads it as it goes: it is
+// hidden while still whole, and then nothing watches it any more, so that
+// the controls' own destruction reaches no one.
+OS::~OS() {
+    hide();
+    const QList<QObject*> observateurs = findChildren<QObject*>();
+    QList<QWidget*> vus = findChildren<QWidget*>();
+    vus.append(this);
+    for (QObject* o : observateurs) {
+        QObject::disconnect(qApp, nullptr, o, nullptr);
+        for (QWidget* w : vus)
+            w->removeEventFilter(o);
+    }
+}
 
 void OS::Form_Load() {
     Demarrage(m_);
