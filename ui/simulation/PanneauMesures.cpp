@@ -67,13 +67,14 @@ PanneauMesures::PanneauMesures(QWidget& fenetre, const ControlesOS& c, Module1& 
                 [this, n] { DesactiveCapteur(n); });
         connect(n == 1 ? c.capteur1 : c.Capteur2, &Etiquette::clicked, this,
                 [this, n] { capteur_Click(n); });
-        Etiquette* m = marqueur(n);
+        Etiquette* micro = marqueur(n);
         const int b = c.ModeleMicro->bordure();
-        places_[std::size_t(n)] = c.ModeleMicro->versEchelle(QPointF(m->x() - b, m->y() - b));
-        m->installEventFilter(this);
-        m->installEventFilter(glissement_);
-        connect(m, &Etiquette::mouseDown, this,
-                [this, m](Qt::MouseButton, QPoint prise) { Micro_MouseDown(m, prise); });
+        places_[std::size_t(n)] =
+            c.ModeleMicro->versEchelle(QPointF(micro->x() - b, micro->y() - b));
+        micro->installEventFilter(this);
+        micro->installEventFilter(glissement_);
+        connect(micro, &Etiquette::mouseDown, this,
+                [this, micro](Qt::MouseButton, QPoint prise) { Micro_MouseDown(micro, prise); });
     }
     // An option's click handler runs when it becomes selected.
     for (int16_t k = 0; k < int16_t(c.Sens.size()); ++k)
