@@ -6,17 +6,17 @@
 #include "sound/DossierSon.h"
 #include "sound/SonLecture.h"
 #include "ui/accueil/Accueil.h"
-#include "ui/demarrage/Application.h"
 #include "ui/accueil/ClavierAccueil.h"
 #include "ui/classe/ComplementsOS.h"
+#include "ui/demarrage/Application.h"
 #include "ui/demarrage/Langue.h"
 #include "ui/demarrage/LigneDeCommande.h"
-#include "ui/simulation/OS.h"
 #include "ui/demarrage/Reglages.h"
+#include "ui/simulation/OS.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QPointer>
+#include <QScreen>
 #include <iostream>
 #include <memory>
 

@@ -2,10 +2,10 @@
 // Test helper: records the private null sink's monitor with parec, and
 // measures what was heard.
 
+#include <QAudioDevice>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QProcess>
 #include <QStandardPaths>

@@ -3,8 +3,8 @@
 
 #include "Banc.h"
 #include "ui/classe/ComplementsOS.h"
-#include "ui/simulation/PanneauMesures.h"
 #include "ui/classe/ZoomOS.h"
+#include "ui/simulation/PanneauMesures.h"
 
 namespace vibralume {
 

@@ -6,10 +6,10 @@
 
 #include "Banc.h"
 #include "ui/accueil/Accueil.h"
-#include "ui/demarrage/Langue.h"
 #include "ui/accueil/MiseEnPageAccueil.h"
-#include "ui/simulation/MiseEnPageOS.h"
 #include "ui/classe/ZoomOS.h"
+#include "ui/demarrage/Langue.h"
+#include "ui/simulation/MiseEnPageOS.h"
 #include "views/BoutonCommande.h"
 #include "views/Etiquette.h"
 

@@ -6,11 +6,11 @@
 #include "Clavier.h"
 #include "ui/classe/ComplementsOS.h"
 #include "ui/classe/NavigationClavier.h"
-#include "ui/simulation/PanneauMesures.h"
 #include "ui/classe/Raccourcis.h"
-#include "ui/simulation/VisionneuseEnonce.h"
 #include "ui/classe/Volume.h"
 #include "ui/classe/ZoomOS.h"
+#include "ui/simulation/PanneauMesures.h"
+#include "ui/simulation/VisionneuseEnonce.h"
 #include "views/PictureBox.h"
 
 #include <QAccessible>

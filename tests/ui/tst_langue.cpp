@@ -6,8 +6,8 @@
 #include "Banc.h"
 #include "ui/classe/ChoixLangue.h"
 #include "ui/classe/ComplementsOS.h"
-#include "ui/demarrage/Langue.h"
 #include "ui/classe/MenuFond.h"
+#include "ui/demarrage/Langue.h"
 #include "ui/demarrage/Reglages.h"
 
 #include <QDialogButtonBox>

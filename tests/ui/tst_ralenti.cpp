@@ -23,8 +23,8 @@ struct BancRalenti {
     std::unique_ptr<ComplementsOS> complements;
     BancRalenti() {
         os = std::make_unique<OS>(m, horloge, alea, son);
-        complements = std::make_unique<ComplementsOS>(*os, DemarrageOS{}, [](double) {}, nullptr,
-                                                      &horloge);
+        complements = std::make_unique<ComplementsOS>(
+            *os, DemarrageOS{}, [](double) {}, nullptr, &horloge);
         os->show();
         os->Timer1().stop();
         os->Timer1().start(1 << 30); // running, as far as the handlers can tell

@@ -8,9 +8,9 @@
 #include "ui/accueil/Accueil.h"
 #include "ui/accueil/ClavierAccueil.h"
 #include "ui/classe/ComplementsOS.h"
-#include "ui/demarrage/Reglages.h"
 #include "ui/classe/Volume.h"
 #include "ui/classe/ZoomOS.h"
+#include "ui/demarrage/Reglages.h"
 
 #include <QFile>
 #include <QPushButton>

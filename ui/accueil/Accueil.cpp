@@ -2,8 +2,8 @@
 
 #include "assets/Ressources.h"
 #include "model/Accueil.h"
-#include "ui/miseenpage/Construction.h"
 #include "ui/accueil/MiseEnPageAccueil.h"
+#include "ui/miseenpage/Construction.h"
 #include "ui/miseenpage/Resolveur.h"
 #include "views/Forme.h"
 #include "views/ImageControle.h"
@@ -18,8 +18,7 @@
 
 namespace vibralume {
 
-Accueil::Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* parent,
-                 double zoom)
+Accueil::Accueil(Module1& m, Aleatoire& alea, FabriqueOS fabrique, QWidget* parent, double zoom)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_(m), alea_(alea),
       fabrique_(std::move(fabrique)) {
     if (!fabrique_)

@@ -14,8 +14,8 @@ ClavierAccueil::ClavierAccueil(Accueil& accueil) : QObject(&accueil) {
     auto* fermer = accueil.controle<ImageControle>(QStringLiteral("Image1"));
     if (!demarrer || !fermer)
         throw std::logic_error("vibralume : la page d'accueil n'a pas ses boutons");
-    for (const QKeySequence& touche : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
-                                      QKeySequence(Qt::Key_Space)}) {
+    for (const QKeySequence& touche :
+         {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)}) {
         auto* s = new QShortcut(touche, &accueil);
         s->setAutoRepeat(false);
         connect(s, &QShortcut::activated, demarrer, &QPushButton::click);

@@ -1,7 +1,7 @@
 #include "ui/classe/Accessibilite.h"
 
-#include "ui/simulation/ControlesOS.h"
 #include "ui/accessible/FicheAccessible.h"
+#include "ui/simulation/ControlesOS.h"
 #include "ui/simulation/OS.h"
 #include "views/ConteneurEnonce.h"
 #include "views/Etiquette.h"
@@ -105,7 +105,8 @@ void Accessibilite::applique(OS& os) {
     nomme(c.Picture4, tr("Oscilloscope indisponible"),
           tr("Il ne peut être activé que si le modèle microscopique est visible"));
     nomme(c.Oscilloscope, tr("Oscilloscope"));
-    nomme(c.Oscillo, tr("Écran de l'oscilloscope"), tr("Pression des capteurs en fonction du temps"));
+    nomme(c.Oscillo, tr("Écran de l'oscilloscope"),
+          tr("Pression des capteurs en fonction du temps"));
     nomme(c.CacheOscillo, tr("Cacher l'oscilloscope"));
     nomme(c.micro1_noncoche, tr("Capteur 1"), tr("Activer le capteur 1"));
     nomme(c.micro1_coche, tr("Capteur 1"), tr("Désactiver le capteur 1"));
@@ -115,7 +116,8 @@ void Accessibilite::applique(OS& os) {
         s->setAccessibleDescription(tr("Sensibilité horizontale"));
 
     nomme(c.v, tr("Célérité du son dans le milieu"));
-    nomme(c.EnonceModele, tr("Énoncé du modèle microscopique"), tr("Entrée ou double clic pour le lire"));
+    nomme(c.EnonceModele, tr("Énoncé du modèle microscopique"),
+          tr("Entrée ou double clic pour le lire"));
 
     bouton({c.Picture3,          c.Label15,  c.Command1, c.Command2,     c.Command3,
             c.CacherModeleMicro, c.Picture1, c.Label12,  c.CacheVibreur, c.Label11,

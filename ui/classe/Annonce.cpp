@@ -25,7 +25,8 @@ void Annonce::montre(const QString& texte) {
     setFont(police);
     setText(texte);
     adjustSize();
-    const QPoint haut = fenetre_->mapToGlobal(QPoint(fenetre_->width() / 2, fenetre_->height() / 8));
+    const QPoint haut =
+        fenetre_->mapToGlobal(QPoint(fenetre_->width() / 2, fenetre_->height() / 8));
     move(haut.x() - width() / 2, haut.y() - height() / 2);
     show();
     raise();

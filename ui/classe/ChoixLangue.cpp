@@ -1,7 +1,7 @@
 #include "ui/classe/ChoixLangue.h"
 
-#include "ui/demarrage/Langue.h"
 #include "ui/classe/MenuFond.h"
+#include "ui/demarrage/Langue.h"
 #include "ui/demarrage/Reglages.h"
 #include "ui/demarrage/Traducteur.h"
 

@@ -4,19 +4,19 @@
 #include "ui/classe/Annonce.h"
 #include "ui/classe/ChoixLangue.h"
 #include "ui/classe/EcouteAuCapteur.h"
-#include "ui/partage/Enregistrement.h"
 #include "ui/classe/FenetreAPropos.h"
-#include "ui/partage/FenetreGraphes.h"
-#include "ui/demarrage/Langue.h"
 #include "ui/classe/MenuFond.h"
-#include "ui/simulation/MiseEnPageOS.h"
 #include "ui/classe/NavigationClavier.h"
-#include "ui/simulation/OS.h"
 #include "ui/classe/Raccourcis.h"
 #include "ui/classe/Ralenti.h"
-#include "ui/demarrage/Reglages.h"
 #include "ui/classe/Volume.h"
 #include "ui/classe/ZoomOS.h"
+#include "ui/demarrage/Langue.h"
+#include "ui/demarrage/Reglages.h"
+#include "ui/partage/Enregistrement.h"
+#include "ui/partage/FenetreGraphes.h"
+#include "ui/simulation/MiseEnPageOS.h"
+#include "ui/simulation/OS.h"
 
 #include <QScreen>
 #include <cmath>
@@ -124,9 +124,8 @@ void ComplementsOS::ajouteEcoute(Son& son) {
     connect(e, &EcouteAuCapteur::basculee, this, [this](bool actif) {
         annonce_->montre(actif ? tr("Écoute au capteur 1") : tr("Écoute ordinaire"));
     });
-    connect(e, &EcouteAuCapteur::refusee, this, [this] {
-        annonce_->montre(tr("Activer d'abord le capteur 1 sur l'oscilloscope"));
-    });
+    connect(e, &EcouteAuCapteur::refusee, this,
+            [this] { annonce_->montre(tr("Activer d'abord le capteur 1 sur l'oscilloscope")); });
 }
 
 FenetreGraphes& ComplementsOS::graphes() {

@@ -1,8 +1,8 @@
 #include "ui/classe/FenetreRaccourcis.h"
 
 #include "assets/Ressources.h"
-#include "ui/miseenpage/Construction.h"
 #include "ui/classe/Raccourcis.h"
+#include "ui/miseenpage/Construction.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "ui/classe/MenuFond.h"
 
-#include "ui/simulation/ControlesOS.h"
 #include "ui/accessible/FicheAccessible.h"
+#include "ui/simulation/ControlesOS.h"
 #include "ui/simulation/OS.h"
 #include "views/ConteneurEnonce.h"
 #include "views/PictureBox.h"

@@ -1,11 +1,11 @@
 #include "ui/classe/Raccourcis.h"
 
-#include "ui/simulation/ControlesOS.h"
 #include "ui/classe/FenetreRaccourcis.h"
-#include "ui/simulation/OS.h"
-#include "ui/simulation/PanneauMesures.h"
 #include "ui/classe/Volume.h"
 #include "ui/classe/ZoomOS.h"
+#include "ui/simulation/ControlesOS.h"
+#include "ui/simulation/OS.h"
+#include "ui/simulation/PanneauMesures.h"
 #include "views/Etiquette.h"
 #include "views/ImageControle.h"
 #include "views/PictureBox.h"
@@ -203,8 +203,7 @@ void Raccourcis::ajouteTouches() {
     ZoomOS* zoom = &zoom_;
     Volume* volume = &volume_;
     a = ajoute(affichage, tr("Ctrl + plus / moins"), tr("Agrandir / réduire la fenêtre"),
-               {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
-               [zoom] { zoom->agrandit(); });
+               {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, [zoom] { zoom->agrandit(); });
     a->setAutoRepeat(true);
     a = ajoute(affichage, QString(), QString(), {Qt::CTRL | Qt::Key_Minus},
                [zoom] { zoom->reduit(); });
@@ -217,8 +216,9 @@ void Raccourcis::ajouteTouches() {
     ajoute(affichage, tr("Échap"),
            tr("Ôter le cadre de la commande choisie au clavier, sinon quitter le plein écran"),
            {Qt::Key_Escape}, [zoom] { zoom->quittePleinEcran(); });
-    a = ajoute(affichage, tr("Ctrl + flèche haut / bas"), tr("Volume du son plus fort / plus faible"),
-               {Qt::CTRL | Qt::Key_Up}, [volume] { volume->plus(); });
+    a = ajoute(affichage, tr("Ctrl + flèche haut / bas"),
+               tr("Volume du son plus fort / plus faible"), {Qt::CTRL | Qt::Key_Up},
+               [volume] { volume->plus(); });
     a->setAutoRepeat(true);
     a = ajoute(affichage, QString(), QString(), {Qt::CTRL | Qt::Key_Down},
                [volume] { volume->moins(); });

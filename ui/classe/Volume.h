@@ -14,8 +14,8 @@ public:
     static constexpr int Pas = 10;
 
     /// `appliqueGain` receives the output's gain (0 to 1) at once and at every change.
-    explicit Volume(std::function<void(double)> appliqueGain, int pourcent = 100,
-                    bool muet = false, QObject* parent = nullptr);
+    explicit Volume(std::function<void(double)> appliqueGain, int pourcent = 100, bool muet = false,
+                    QObject* parent = nullptr);
 
     int pourcent() const { return pourcent_; }
     bool muet() const { return muet_; }

@@ -69,9 +69,9 @@ QString Enregistrement::proposition(const QString& quoi, const QString& extensio
                                                              : QStandardPaths::DocumentsLocation);
     if (dossier.isEmpty() || !QDir(dossier).exists())
         dossier = QDir::homePath();
-    return QDir(dossier).filePath(QStringLiteral("vibralume-%1-%2.%3")
-                                      .arg(quoi, quand.toString(QStringLiteral("yyyy-MM-dd-HH-mm-ss")),
-                                           extension));
+    return QDir(dossier).filePath(
+        QStringLiteral("vibralume-%1-%2.%3")
+            .arg(quoi, quand.toString(QStringLiteral("yyyy-MM-dd-HH-mm-ss")), extension));
 }
 
 QString Enregistrement::demande(const QString& titre, const QString& proposition,
@@ -151,8 +151,8 @@ bool Enregistrement::ecris(const QString& chemin, const QByteArray& octets) {
     return fait;
 }
 
-void Enregistrement::enregistreImage(const QImage& image, const QString& quoi,
-                                     const QString& titre, const Choix& choix) {
+void Enregistrement::enregistreImage(const QImage& image, const QString& quoi, const QString& titre,
+                                     const Choix& choix) {
     const QString chemin = (choix ? choix : choix_)(
         titre, proposition(quoi, QStringLiteral("png"), QDateTime::currentDateTime(), true),
         tr("Images PNG (*.png)"));
@@ -228,8 +228,9 @@ QString Enregistrement::csv() const {
         tr("fréquence f = %1 Hz").arg(valeur(c.f, QStringLiteral("Hz"), decimale)),
         tr("célérité v = %1 cm/s").arg(valeur(c.vit, QStringLiteral("cm/s"), decimale)),
         tr("longueur d'onde λ = %1 cm").arg(valeur(c.lambda, QStringLiteral("cm"), decimale)),
-        periodique ? tr("vibration périodique, amplitude %1 cm").arg(nombre(m.AmplVib, decimale))
-                   : tr("vibration solitaire, amplitude %1 cm").arg(nombre(m.AmplSoliton, decimale)),
+        periodique
+            ? tr("vibration périodique, amplitude %1 cm").arg(nombre(m.AmplVib, decimale))
+            : tr("vibration solitaire, amplitude %1 cm").arg(nombre(m.AmplSoliton, decimale)),
         tr("milieu : %1").arg(c.Gaz->isChecked() ? tr("gaz") : tr("solide")),
         tr("amortissement : %1").arg(c.Amortissement->isChecked() ? tr("oui") : tr("non")),
         tr("conditions aux limites : %1").arg(bord),
@@ -243,8 +244,8 @@ QString Enregistrement::csv() const {
     const std::vector<std::string> entetes = {tr("temps (s)").toStdString(),
                                               tr("capteur 1 (div)").toStdString(),
                                               tr("capteur 2 (div)").toStdString()};
-    return QString::fromStdString(CsvMesures(historique_.lignes(), lignes, entetes, separateur,
-                                             decimale.toLatin1()));
+    return QString::fromStdString(
+        CsvMesures(historique_.lignes(), lignes, entetes, separateur, decimale.toLatin1()));
 }
 
 void Enregistrement::exporteMesures() {

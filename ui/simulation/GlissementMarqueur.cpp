@@ -27,8 +27,8 @@ QWidget* widgetSous(QWidget* racine, QPoint p, const QWidget* ignore) {
 
 } // namespace
 
-GlissementMarqueur::GlissementMarqueur(QWidget& fenetre, PictureBox& modele,
-                                       Reaction DragOver, Reaction DragDrop, QObject* parent)
+GlissementMarqueur::GlissementMarqueur(QWidget& fenetre, PictureBox& modele, Reaction DragOver,
+                                       Reaction DragDrop, QObject* parent)
     : QObject(parent), fenetre_(fenetre), modele_(modele), DragOver_(std::move(DragOver)),
       DragDrop_(std::move(DragDrop)) {}
 
