@@ -1,7 +1,10 @@
 #include "sound/FilSon.h"
 
+#include "sound/Generateur.h"
+
 #include <pthread.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vibralume {
@@ -19,12 +22,12 @@ void FilSon::tourne(std::shared_ptr<PartageSon> partage) {
     fil.partage_->termineSignal.notify_all();
 }
 
-// Takes the latest request and tells the player where it stands; waits while
-// there is nothing to do: silent with the output closed, or between two
-// attempts at an output. False at the end.
+// Takes the latest request and tells the player where it stands; waits
+// until there is something to do, or a new request: the next top-up while
+// playing, the next attempt at an output while it is missing. False at the end.
 bool FilSon::attendsDemande() {
     for (;;) {
-        bool attend = false;
+        auto jusqua = Horloge::time_point::max();
         {
             const std::lock_guard verrou(partage_->verrou);
             if (partage_->fin) {
@@ -33,20 +36,24 @@ bool FilSon::attendsDemande() {
             if (partage_->demande != demande_) {
                 prends();
             }
-            attend = !sortie_.ouverte() && (!voulu_ || Horloge::now() < essai_);
+            if (voulu_) {
+                jusqua = sortie_.ouverte() ? remplissage_ : essai_;
+            } else if (sortie_.ouverte()) {
+                jusqua = {};
+            }
         }
         signale();
-        if (!attend) {
+        if (Horloge::now() >= jusqua) {
             return true;
         }
         std::unique_lock verrou(partage_->verrou);
         if (partage_->fin || partage_->demande != demande_) {
             continue;
         }
-        if (voulu_) {
-            partage_->reveil.wait_until(verrou, essai_);
-        } else {
+        if (jusqua == Horloge::time_point::max()) {
             partage_->reveil.wait(verrou);
+        } else {
+            partage_->reveil.wait_until(verrou, jusqua);
         }
     }
 }
@@ -102,18 +109,31 @@ void FilSon::ouvre() {
     }
 }
 
+// Up to AvanceMs ahead of the loudspeaker, computed with the gain of the
+// moment: a new gain is heard within that time.
 void FilSon::ecris() {
-    tampon_.resize(EchantillonsParEcriture);
-    const std::size_t n =
-        boucle_.lis(reinterpret_cast<char*>(tampon_.data()), tampon_.size() * sizeof(int16_t)) /
-        sizeof(int16_t);
+    remplissage_ = Horloge::now() + Remplissage;
+    const std::optional<std::chrono::microseconds> enAvance = sortie_.enAvance();
+    if (!enAvance) {
+        tombe("la sortie audio a cessé de fonctionner");
+        return;
+    }
+    const auto manque = std::chrono::milliseconds(SortiePulse::AvanceMs) - *enAvance;
+    const auto n = std::size_t(
+        std::max<int64_t>(0, manque.count() * int64_t{FrequenceEchantillonnage} / 1000000));
+    if (n == 0) {
+        return;
+    }
+    tampon_.resize(n);
+    const std::size_t lus =
+        boucle_.lis(reinterpret_cast<char*>(tampon_.data()), n * sizeof(int16_t)) / sizeof(int16_t);
     const double gain = partage_->gain.load(std::memory_order_relaxed);
     if (gain != 1) {
-        for (std::size_t k = 0; k < n; ++k) {
+        for (std::size_t k = 0; k < lus; ++k) {
             tampon_[k] = int16_t(std::lround(tampon_[k] * gain));
         }
     }
-    if (!sortie_.ecris(tampon_.data(), n)) {
+    if (!sortie_.ecris(tampon_.data(), lus)) {
         tombe("la sortie audio a cessé de fonctionner");
     }
 }

@@ -4,9 +4,9 @@
 // tone is asked for, so that it comes back by itself with the sound server.
 //
 // Every wait on the server happens here, never on the user-interface thread.
-// The writes block while the server's buffer is full, which paces the loop:
-// between two writes of 10 ms the thread takes up the latest request, so a
-// stop or a new tone waits at most for one request of the server (20 ms).
+// While playing, the thread tops the stream up every 5 ms to a fixed time
+// ahead of the loudspeaker and otherwise waits for a request, so that a
+// stop, a new tone or a new gain is taken up at once.
 
 #include "sound/BoucleTon.h"
 #include "sound/PartageSon.h"
@@ -28,8 +28,8 @@ public:
 
     /// Wait between two attempts at an output.
     static constexpr std::chrono::milliseconds Reessai{1000};
-    /// Samples per write: 10 ms, so that a new gain waits little for the next one.
-    static constexpr std::size_t EchantillonsParEcriture = 441;
+    /// How often the stream is topped up.
+    static constexpr std::chrono::milliseconds Remplissage{5};
 
 private:
     using Horloge = std::chrono::steady_clock;
@@ -55,7 +55,8 @@ private:
     bool echec_ = false;        ///< an attempt at an output failed since the tone was asked for
     bool panne_ = false;        ///< the output is lost or absent, and the journal was told
     Horloge::time_point essai_; ///< no attempt at an output before this
-    std::string notice_;        ///< for the journal, with the next report
+    Horloge::time_point remplissage_; ///< the next top-up
+    std::string notice_;              ///< for the journal, with the next report
     uint64_t demandeSignalee_ = 0;
     EtatSortie etatSignale_ = EtatSortie::Silence;
 };

@@ -9,12 +9,10 @@ namespace vibralume {
 bool SortiePulse::ouvre() {
     ferme();
     const pa_sample_spec format{PA_SAMPLE_S16NE, uint32_t(FrequenceEchantillonnage), 1};
-    // The server grows the rest to suit the latency; prebuffering the whole
-    // latency starts (and, after vide, restarts) the stream on a full buffer.
     pa_buffer_attr tampon;
     tampon.maxlength = uint32_t(-1);
     tampon.tlength = uint32_t(pa_usec_to_bytes(pa_usec_t{LatenceMs} * 1000, &format));
-    tampon.prebuf = uint32_t(-1);
+    tampon.prebuf = uint32_t(pa_usec_to_bytes(pa_usec_t{DemarrageMs} * 1000, &format));
     tampon.minreq = uint32_t(-1);
     tampon.fragsize = uint32_t(-1);
     flux_ = pa_simple_new(nullptr, "Vibralume", PA_STREAM_PLAYBACK, nullptr, "Son", &format,
@@ -31,6 +29,17 @@ bool SortiePulse::ecris(const int16_t* echantillons, std::size_t n) {
     return false;
 }
 
+std::optional<std::chrono::microseconds> SortiePulse::enAvance() {
+    if (flux_ != nullptr) {
+        const pa_usec_t t = pa_simple_get_latency(flux_, nullptr);
+        if (t != pa_usec_t(-1)) {
+            return std::chrono::microseconds(t);
+        }
+    }
+    ferme();
+    return std::nullopt;
+}
+
 bool SortiePulse::vide() {
     if (flux_ != nullptr && pa_simple_flush(flux_, nullptr) == 0) {
         return true;
@@ -39,9 +48,11 @@ bool SortiePulse::vide() {
     return false;
 }
 
-// Freed without draining: the server drops the stream and what it held.
+// Emptied first, so that the server takes back what the device still holds
+// of it, then freed without draining: silent at once.
 void SortiePulse::ferme() {
     if (flux_ != nullptr) {
+        pa_simple_flush(flux_, nullptr);
         pa_simple_free(flux_);
         flux_ = nullptr;
     }
