@@ -1,6 +1,6 @@
 // The timer tick of the running window, model view and vibrator shown, drawn
-// into the backing images at device pixel ratios 1 and 2; and the parameter
-// refresh end to end.
+// into the backing images at device pixel ratios 1 and 2; the parameter
+// refresh end to end; and a zoom change.
 
 #include "model/Module1.h"
 #include "tests/model/Doublures.h"
@@ -24,6 +24,7 @@ public:
     bool GenereSon(double, const int32_t&) override { return true; }
     void JoueSon() override {}
     void ArreteSon() override {}
+    bool tonDisponible() const override { return true; }
 };
 
 struct Fenetre {
@@ -90,8 +91,30 @@ void Zoom(benchmark::State& etat, double depuis, double vers) {
     }
 }
 
+// The same with a sweep of 19 s traced by both sensors at 2 s per division:
+// the zoom draws its 1900 segments again.
+void ZoomBalayage(benchmark::State& etat) {
+    Fenetre f(1);
+    for (const char* nom : {"Label13", "capteur1", "Capteur2"})
+        emit f.os->controle<Etiquette>(nom)->clicked();
+    f.os->controle<QWidget>("Sens_4")->setProperty("checked", true);
+    f.os->show();
+    for (int i = 0; i < 950; ++i) {
+        f.horloge.lecture += 0.02;
+        f.os->Timer1_Timer();
+    }
+    ZoomOS z(*f.os);
+    for (auto _ : etat) {
+        z.setZoom(1.25);
+        etat.PauseTiming();
+        z.setZoom(1);
+        etat.ResumeTiming();
+    }
+}
+
 } // namespace
 
+BENCHMARK(ZoomBalayage)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(Zoom, 100_to_125, 1.0, 1.25)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(Zoom, 100_to_200, 1.0, 2.0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(Zoom, 375_to_400, 3.75, 4.0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -553,6 +553,21 @@
     </message>
 </context>
 <context>
+    <name>Reglages</name>
+    <message>
+        <source>réglages endommagés dans %1, mis de côté dans %2 ; valeurs par défaut</source>
+        <translation>settings damaged in %1, moved aside to %2; default values</translation>
+    </message>
+    <message>
+        <source>réglages invalides dans %1, valeurs par défaut pour %2</source>
+        <translation>settings invalid in %1, default values for %2</translation>
+    </message>
+    <message>
+        <source>réglages impossibles à écrire dans %1, les changements ne seront pas retenus</source>
+        <translation>settings cannot be written in %1, changes will not be kept</translation>
+    </message>
+</context>
+<context>
     <name>vibralume::Accueil</name>
     <message>
         <source>Vibralume - page d&apos;accueil</source>
@@ -776,6 +791,14 @@
         <source>Activer d&apos;abord le capteur 1 sur l&apos;oscilloscope</source>
         <translation>First switch sensor 1 on, on the oscilloscope</translation>
     </message>
+    <message>
+        <source>Menu / Maj + F10</source>
+        <translation>Menu / Shift + F10</translation>
+    </message>
+    <message>
+        <source>Menu du fond de la fenêtre</source>
+        <translation>The window&apos;s background menu</translation>
+    </message>
 </context>
 <context>
     <name>vibralume::Enregistrement</name>
@@ -893,6 +916,46 @@
         <source>mesures</source>
         <extracomment>A word of a file name: no accents, no spaces</extracomment>
         <translation>measurements</translation>
+    </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>accès refusé</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>le disque est en lecture seule</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>le dossier n&apos;existe pas</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>un dossier porte ce nom</source>
+        <translation>a folder has that name</translation>
+    </message>
+    <message>
+        <source>le nom est trop long</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>erreur du disque</source>
+        <translation>disk error</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;a pas pu être créé</source>
+        <translation>the file could not be created</translation>
+    </message>
+    <message>
+        <source>l&apos;ancien fichier n&apos;a pas pu être remplacé</source>
+        <translation>the old file could not be replaced</translation>
+    </message>
+    <message>
+        <source>erreur d&apos;écriture</source>
+        <translation>write error</translation>
     </message>
 </context>
 <context>
@@ -1219,10 +1282,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Quitter le plein écran</source>
-        <translation>Leave full screen</translation>
-    </message>
-    <message>
         <source>Ctrl + flèche haut / bas</source>
         <translation>Ctrl + Up / Down arrow</translation>
     </message>
@@ -1245,6 +1304,10 @@
     <message>
         <source>Cette liste des raccourcis</source>
         <translation>This list of shortcuts</translation>
+    </message>
+    <message>
+        <source>Ôter le cadre de la commande choisie au clavier, sinon quitter le plein écran</source>
+        <translation>Take the frame off the control chosen with the keyboard, otherwise leave full screen</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,12 @@ namespace {
 
 /// The slice whose displacement the standing formula's cosine is centred on.
 constexpr double TrancheOrigineStationnaire = 5;
+/// Slice i rests at i times this (cm).
+constexpr double EcartTranches = 0.5;
+/// The program's 2 pi is a little short of the true one: a place that should
+/// fall on the last slice or on the end mark lands a hair beyond it, and
+/// this allowance keeps it.
+constexpr double Tolerance = 1e-6;
 
 /// The model's abscissa of a place between slices, `u` counted in slices (1 to 50).
 double AbscisseEntreTranches(const Module1& m, double u) {
@@ -22,23 +28,38 @@ double AbscisseEntreTranches(const Module1& m, double u) {
 
 } // namespace
 
-std::vector<PointDeplacement> PointsDeplacement(const Module1& m) {
+double FinMilieuVu(Bord bord) {
+    return bord == Bord::Progressive ? std::numeric_limits<double>::infinity() : AbscisseBord;
+}
+
+std::vector<PointDeplacement> PointsDeplacement(const Module1& m, double fin) {
     std::vector<PointDeplacement> points;
     points.reserve(NbTranches);
-    for (int i = 1; i <= NbTranches; ++i)
-        points.push_back({i, m.PosRepos[i] + DecalageModele, m.Elongation[i]});
+    for (int i = 1; i <= NbTranches; ++i) {
+        const double x = m.PosRepos[i] + DecalageModele;
+        if (x <= fin)
+            points.push_back({i, x, m.Elongation[i]});
+    }
     return points;
 }
 
-std::vector<MarchePression> MarchesPression(const Module1& m, double largeur) {
-    std::vector<MarchePression> marches;
+double AbscisseLecture(float x) {
+    // The pair a, a + 1 that PremiereTrancheCapteur names, taken the same
+    // way where it lies outside the medium.
+    const double a = 2 * std::floor(static_cast<double>(x) - 1);
+    return (a + 0.5) * EcartTranches + DecalageModele;
+}
+
+std::vector<PointPression> PointsPression(const Module1& m, double fin) {
+    std::vector<PointPression> points;
     // A sensor's reading depends only on the integer part of its abscissa.
-    for (int k = 0; k < largeur; ++k) {
+    for (int k = 0; k < LargeurModele; ++k) {
         const float x = static_cast<float>(k);
-        marches.push_back({double(k), std::min(double(k + 1), largeur), NiveauCapteur(m, x),
-                           PremiereTrancheCapteur(x).has_value()});
+        const double lu = AbscisseLecture(x);
+        if (lu <= fin)
+            points.push_back({lu, NiveauCapteur(m, x), PremiereTrancheCapteur(x).has_value()});
     }
-    return marches;
+    return points;
 }
 
 std::vector<PlaceRemarquable> NoeudsEtVentres(const Module1& m, Bord bord) {
@@ -50,19 +71,19 @@ std::vector<PlaceRemarquable> NoeudsEtVentres(const Module1& m, Bord bord) {
     // the program's 2 pi: these are the zeros and peaks of the cosine itself.
     // Pressure follows the slope of the displacement, so its nodes are the
     // displacement's antinodes and the other way round.
-    // The program's 2 pi is a little short of the true one, so a place that
-    // should fall on the last slice lands a hair beyond it: the allowance keeps it.
     const double pas = std::numbers::pi / m.NbOnde; // in slices, node to antinode
-    const double tolerance = 1e-6;
     const int premier =
-        static_cast<int>(std::ceil((1 - TrancheOrigineStationnaire) / pas - tolerance));
+        static_cast<int>(std::ceil((1 - TrancheOrigineStationnaire) / pas - Tolerance));
     const int dernier =
-        static_cast<int>(std::floor((NbTranches - TrancheOrigineStationnaire) / pas + tolerance));
+        static_cast<int>(std::floor((NbTranches - TrancheOrigineStationnaire) / pas + Tolerance));
+    const double fin = FinMilieuVu(bord) + Tolerance;
     for (int k = premier; k <= dernier; ++k) {
         const double u = TrancheOrigineStationnaire + k * pas;
-        if (u < 1 - tolerance || u > NbTranches + tolerance)
+        if (u < 1 - Tolerance || u > NbTranches + Tolerance)
             continue;
         const double x = AbscisseEntreTranches(m, u);
+        if (x > fin)
+            break;
         const bool ventre = k % 2 == 0;
         places.push_back(
             {x, Grandeur::Deplacement, ventre ? NoeudOuVentre::Ventre : NoeudOuVentre::Noeud});

@@ -1,11 +1,13 @@
 #pragma once
 // The wave seen along the medium at one instant: each slice's displacement
-// where the model view draws it, the level a sensor would read at each place,
-// and, for a standing wave at resonance, where its nodes and antinodes stand.
+// where the model view draws it, the level a sensor reads at each place it
+// can read, and, for a standing wave at resonance, where its nodes and
+// antinodes stand; all of it as far as the model view shows the medium.
 
 #include "model/Module1.h"
 #include "model/Parametres.h"
 
+#include <limits>
 #include <vector>
 
 namespace vibralume {
@@ -16,6 +18,15 @@ inline constexpr double DecalageModele = 1.65;
 /// Width of the model view, which the graphs span (cm).
 inline constexpr double LargeurModele = 24.956;
 
+/// Where the end mark of a standing wave starts on the model view (cm): the
+/// open end or the closed wall hides whatever lies right of it.
+inline constexpr double AbscisseBord = 20;
+
+/// How far along the model view the medium is seen (cm): up to the end
+/// mark in a standing wave; without end, an infinite abscissa, in a
+/// progressive wave.
+double FinMilieuVu(Bord bord);
+
 /// One slice on the displacement graph.
 struct PointDeplacement {
     int tranche = 0;        ///< 1 to 50
@@ -23,19 +34,27 @@ struct PointDeplacement {
     double deplacement = 0; ///< its `Elongation` (cm)
 };
 
-/// The 50 slices, in order.
-std::vector<PointDeplacement> PointsDeplacement(const Module1& m);
+/// The slices drawn at rest at or before `fin` (cm), in order.
+std::vector<PointDeplacement>
+PointsDeplacement(const Module1& m, double fin = std::numeric_limits<double>::infinity());
 
-/// A sensor's reading over one centimetre of its abscissa, where it is constant.
-struct MarchePression {
-    double debut = 0;       ///< sensor abscissa where the step starts (cm)
-    double fin = 0;         ///< and where the next one starts (cm)
+/// Where a sensor whose marker stands at abscissa x (cm) reads, on the
+/// model's abscissa: the middle of its two slices at rest, 0.9 cm right of
+/// the whole centimetre its marker is in (also outside the medium).
+double AbscisseLecture(float x);
+
+/// One place a sensor can read, and what it reads there.
+struct PointPression {
+    double x = 0;           ///< `AbscisseLecture` (cm)
     double niveau = 0;      ///< `NiveauCapteur` there (oscilloscope divisions, 3 = rest)
     bool dansMilieu = true; ///< the sensor reads two slices (else the level of outside)
 };
 
-/// The steps for sensor abscissas from 0 to `largeur` cm, the last one cut at `largeur`.
-std::vector<MarchePression> MarchesPression(const Module1& m, double largeur = LargeurModele);
+/// The places read by a marker anywhere on the model (one per whole
+/// centimetre of its abscissa, from 0 to `LargeurModele`), in order, those
+/// at or before `fin` (cm).
+std::vector<PointPression> PointsPression(const Module1& m,
+                                          double fin = std::numeric_limits<double>::infinity());
 
 /// What a place marks: a displacement or a pressure extremum, a node or an antinode.
 enum class Grandeur { Deplacement, Pression };
@@ -47,9 +66,9 @@ struct PlaceRemarquable {
     NoeudOuVentre nature = NoeudOuVentre::Noeud;
 };
 
-/// Nodes and antinodes of displacement and of pressure between slices 1 and
-/// 50, in order of x (displacement first where both stand), for a standing
-/// wave at resonance; none otherwise.
+/// Nodes and antinodes of displacement and of pressure between slice 1 and
+/// the end mark, in order of x (displacement first where both stand), for a
+/// standing wave at resonance; none otherwise.
 std::vector<PlaceRemarquable> NoeudsEtVentres(const Module1& m, Bord bord);
 
 /// The largest displacement (cm) the wave in progress can reach: the

@@ -2,6 +2,7 @@
 
 #include "model/Entiers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vibralume {
@@ -54,6 +55,12 @@ SegmentTrace SegmentCapteur(Module1& m, int16_t n, float xCapteur) {
     return segment;
 }
 
+namespace {
+/// The centres a group of five slices can have inside slices 1 to 49.
+constexpr int16_t TrancheColoreeMin = 3;
+constexpr int16_t TrancheColoreeMax = 47;
+} // namespace
+
 int16_t TrancheColoreeApresClic(int16_t actuelle, int bouton, float x) {
     int16_t tranche = actuelle;
     if (bouton == BoutonGauche) {
@@ -62,10 +69,16 @@ int16_t TrancheColoreeApresClic(int16_t actuelle, int bouton, float x) {
         tranche = 0;
     }
     // Keeps the five slices tranche-2 .. tranche+2 inside 1..49.
-    if (tranche > 47 || tranche < 3) {
+    if (tranche > TrancheColoreeMax || tranche < TrancheColoreeMin) {
         tranche = 0;
     }
     return tranche;
+}
+
+int16_t TrancheColoreeDeplacee(int16_t actuelle, int pas) {
+    if (actuelle == 0)
+        return int16_t(NbTranches / 2);
+    return int16_t(std::clamp(actuelle + pas, int(TrancheColoreeMin), int(TrancheColoreeMax)));
 }
 
 } // namespace vibralume

@@ -49,4 +49,8 @@ inline constexpr int BoutonDroit = 2;
 /// the centre of five slices within 1..49, or 0 for none.
 int16_t TrancheColoreeApresClic(int16_t actuelle, int bouton, float x);
 
+/// `TrancheColoree` moved by `pas` slices from the keyboard: stopped at 3 and
+/// 47, the ends of the medium; with none highlighted, the middle of the medium.
+int16_t TrancheColoreeDeplacee(int16_t actuelle, int pas);
+
 } // namespace vibralume

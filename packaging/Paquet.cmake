@@ -29,9 +29,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from dpkg-shlibdeps. The fonts are compiled into the
 # program, and Qt's xcb platform and SVG icon plugins come with libqt6gui6 and
-# libqt6svg6, which the libraries already pull in. The tone needs a sound
-# server, but the program runs silent without one.
+# libqt6svg6, which the libraries already pull in. Qt's own texts (dialog
+# buttons, standard menus) are French only with Qt's translations, which no
+# library pulls in. The tone needs a sound server, but the program runs silent
+# without one.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
 
 include(CPack)

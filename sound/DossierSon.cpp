@@ -26,50 +26,78 @@ std::filesystem::path dossierPersonnel() {
 
 } // namespace
 
-DossierSon::DossierSon(std::filesystem::path dossierProgramme, std::ostream& journal)
-    : programme_(std::move(dossierProgramme)), journal_(journal) {}
+DossierSon::DossierSon(std::filesystem::path dossier, std::ostream& journal, Repli repli)
+    : dossier_(std::move(dossier)), journal_(journal), repli_(repli), cree_(repli == Repli::Aucun) {
+}
 
-std::filesystem::path DossierSon::dossier() const {
-    return repli_.empty() ? programme_ : repli_;
+DossierSon DossierSon::pourExecutable(std::ostream& journal) {
+    const std::filesystem::path programme = dossierExecutable();
+    if (estArbreDeConstruction(programme)) {
+        return DossierSon(programme, journal, Repli::DossierDonnees);
+    }
+    return DossierSon(dossierDonnees(), journal, Repli::Aucun);
 }
 
 std::filesystem::path DossierSon::cheminTon() const {
-    return dossier() / NomFichierSon;
+    return dossier_ / NomFichierSon;
 }
 
 bool DossierSon::genere(double F, int32_t P) {
+    // An old file is never left to pass for the tone of new parameters.
+    disponible_ = ecrit(F, P);
+    return disponible_;
+}
+
+bool DossierSon::ecrit(double F, int32_t P) {
     if (!FrequenceValide(F)) {
         return false;
     }
-    if (!nettoye_) {
-        nettoye_ = true;
-        RemplacementAtomique::nettoieRestes(cheminTon());
+    if (!pret_) {
+        prepare();
     }
-    if (GenereSon(F, P, dossier())) {
+    if (GenereSon(F, P, dossier_)) {
         return true;
     }
-    if (!repli_.empty()) {
-        return false; // already said, when the move was made
+    const std::filesystem::path refuse = dossier_;
+    if (repli_ == Repli::Aucun) {
+        if (!averti_) {
+            averti_ = true;
+            journal_ << "vibralume : écriture impossible dans " << refuse.string()
+                     << " ; le son reste muet" << '\n'
+                     << std::flush;
+        }
+        return false;
     }
-    bascule();
-    const bool ecrit = GenereSon(F, P, repli_);
+    repli_ = Repli::Aucun;
+    cree_ = true;
+    dossier_ = dossierDonnees();
+    prepare();
+    const bool ecrit = GenereSon(F, P, dossier_);
     // Said once, after the attempt, as it turned out: later refreshes go
     // straight to the data folder.
-    journal_ << "vibralume : écriture impossible dans " << programme_.string();
+    averti_ = true;
+    journal_ << "vibralume : écriture impossible dans " << refuse.string();
     if (ecrit) {
-        journal_ << " ; le son est écrit dans " << repli_.string();
+        journal_ << " ; le son est écrit dans " << dossier_.string();
     } else {
-        journal_ << " ni dans " << repli_.string() << " ; le son reste muet";
+        journal_ << " ni dans " << dossier_.string() << " ; le son reste muet";
     }
     journal_ << '\n' << std::flush;
     return ecrit;
 }
 
-void DossierSon::bascule() {
-    repli_ = dossierDonnees();
+void DossierSon::prepare() {
+    pret_ = true;
+    if (cree_) {
+        std::error_code ec;
+        std::filesystem::create_directories(dossier_, ec);
+    }
+    RemplacementAtomique::nettoieRestes(cheminTon());
+}
+
+bool DossierSon::estArbreDeConstruction(const std::filesystem::path& dossier) {
     std::error_code ec;
-    std::filesystem::create_directories(repli_, ec);
-    RemplacementAtomique::nettoieRestes(repli_ / NomFichierSon);
+    return std::filesystem::is_regular_file(dossier.parent_path() / "CMakeCache.txt", ec);
 }
 
 std::filesystem::path DossierSon::dossierExecutable() {

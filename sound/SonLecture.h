@@ -1,6 +1,6 @@
 #pragma once
 // The program's sound: the tone file written into its folder and played by
-// the looping player.
+// the looping player, which never plays a file the last write did not make.
 
 #include "sound/DossierSon.h"
 #include "sound/Lecture.h"
@@ -16,8 +16,9 @@ public:
     SonLecture(DossierSon& dossier, std::ostream& journal);
 
     bool GenereSon(double F, const int32_t& P) override { return dossier_.genere(F, P); }
-    void JoueSon() override { lecture_.JoueSon(); }
+    void JoueSon() override;
     void ArreteSon() override { lecture_.ArreteSon(); }
+    bool tonDisponible() const override { return dossier_.tonDisponible(); }
     Lecture& lecture() { return lecture_; }
 
 private:

@@ -1,6 +1,9 @@
 #include "ui/Accessibilite.h"
 
+#include "ui/BarreAccessible.h"
+#include "ui/ControleAccessible.h"
 #include "ui/ControlesOS.h"
+#include "ui/FicheAccessible.h"
 #include "ui/OS.h"
 #include "views/ConteneurEnonce.h"
 #include "views/Etiquette.h"
@@ -8,6 +11,7 @@
 #include "views/PictureBox.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -29,7 +33,49 @@ void suitLegende(QScrollBar* barre, const Etiquette* legende, OS& os) {
                      [barre, legende] { barre->setAccessibleDescription(legende->text()); });
 }
 
+// The program's own widgets always get their own interface: one asked for
+// while the window is being built, and kept, then reads what is set later.
+QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
+    auto* w = qobject_cast<QWidget*>(objet);
+    if (!w)
+        return nullptr;
+    // The scroll bars of the window's panels, not those of a list or a page.
+    if (classe == QLatin1String("QScrollBar") && qobject_cast<PictureBox*>(w->parentWidget()))
+        return new BarreAccessible(static_cast<QScrollBar*>(w));
+    if (qobject_cast<ImageControle*>(w) || qobject_cast<PictureBox*>(w) ||
+        qobject_cast<Etiquette*>(w) || qobject_cast<ConteneurEnonce*>(w))
+        return new ControleAccessible(w);
+    return nullptr;
+}
+
+void bouton(std::initializer_list<QWidget*> controles) {
+    for (QWidget* w : controles)
+        FicheAccessible::pose(w, {QAccessible::Button});
+}
+
+// A sensor's box, whichever picture shows, and its caption: ticked while the
+// sensor is on.
+void caseCapteur(std::initializer_list<QWidget*> controles, const QWidget* coche) {
+    for (QWidget* w : controles)
+        FicheAccessible::pose(w, {QAccessible::CheckBox, [coche] { return !coche->isHidden(); }});
+}
+
+// The number as the interface's language writes it ("1,8" in French), and its unit.
+void enUnite(QScrollBar* barre, std::function<double(int)> mesure, const QString& unite) {
+    FicheAccessible fiche;
+    fiche.valeur = [mesure, unite](int valeur) {
+        const QLocale langue;
+        return langue.toString(mesure(valeur), 'g', QLocale::FloatingPointShortest) +
+               QLatin1Char(' ') + unite;
+    };
+    FicheAccessible::pose(barre, fiche);
+}
+
 } // namespace
+
+void Accessibilite::installe() {
+    QAccessible::installFactory(fabrique);
+}
 
 void Accessibilite::applique(OS& os) {
     const ControlesOS& c = os.controles();
@@ -91,6 +137,25 @@ void Accessibilite::applique(OS& os) {
 
     nomme(c.v, tr("Célérité du son dans le milieu"));
     nomme(c.EnonceModele, tr("Énoncé du modèle microscopique"), tr("Entrée ou double clic pour le lire"));
+
+    bouton({c.Picture3,          c.Label15,  c.Command1, c.Command2,     c.Command3,
+            c.CacherModeleMicro, c.Picture1, c.Label12,  c.CacheVibreur, c.Label11,
+            c.Label31,           c.Command4, c.Image5,   c.Command5,     c.Image6,
+            c.Picture2,          c.Label13,  c.Label14,  c.CacheOscillo, c.EnonceModele});
+    caseCapteur({c.micro1_noncoche, c.micro1_coche, c.capteur1}, c.micro1_coche);
+    caseCapteur({c.micro2_noncoche, c.micro2_coche, c.Capteur2}, c.micro2_coche);
+    const auto dixiemes = [](int x) { return x / 10.0; };
+    const auto celerite = [](int x) { return x * 5.0; };
+    // A standing wave's amplitude is read in hundredths.
+    const QRadioButton* progressive = c.OndeProgressive;
+    const auto amplitude = [progressive](int x) {
+        return progressive->isChecked() ? x / 10.0 : x / 100.0;
+    };
+    const QString cm = QStringLiteral("cm");
+    enUnite(c.frequence, dixiemes, QStringLiteral("Hz"));
+    enUnite(c.v, celerite, QStringLiteral("cm/s"));
+    enUnite(c.Amplitude, amplitude, cm);
+    enUnite(c.AmplitudeSoliton, dixiemes, cm);
 
     suitLegende(c.frequence, c.Label2, os);
     suitLegende(c.Amplitude, c.label3, os);

@@ -1,7 +1,8 @@
 #pragma once
 // Names and descriptions of the main window's controls for screen readers,
-// in the interface's language; nothing of the window's look changes (no
-// tooltips are added).
+// in the interface's language, the role of each control a click acts on, and
+// the scroll bars' values in their units; nothing of the window's look
+// changes (no tooltips are added).
 
 #include <QCoreApplication>
 
@@ -12,9 +13,13 @@ class OS;
 class Accessibilite {
     Q_DECLARE_TR_FUNCTIONS(Accessibilite)
 public:
+    /// Lets screen readers see the program's own controls for what they
+    /// are; once, before the first window.
+    static void installe();
     /// Gives every control a pupil can use or read an accessible name and,
     /// where useful, a description; the scroll bars' descriptions follow
-    /// their captions.
+    /// their captions. Each control a click acts on becomes a button or a
+    /// check box, and the scroll bars say their values in their units.
     static void applique(OS& os);
 };
 

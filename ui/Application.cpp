@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
 #include "assets/Ressources.h"
+#include "ui/Accessibilite.h"
 #include "ui/Construction.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ void prepareApplication() {
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(resoudPolice(calibri(9)));
     QApplication::setWindowIcon(iconeProgramme());
+    Accessibilite::installe();
 }
 
 } // namespace vibralume

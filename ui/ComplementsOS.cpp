@@ -161,6 +161,10 @@ void ComplementsOS::ajouteGraphes() {
                                 montreGraphes();
                         });
     menu_->ajoute({{tr("Graphes le long du milieu..."), tr("W"), [this] { montreGraphes(); }}, {}});
+    MenuFond* menu = menu_;
+    raccourcis_->ajoute(tr("Fenêtres"), tr("Menu / Maj + F10"), tr("Menu du fond de la fenêtre"),
+                        {Qt::Key_Menu, Qt::SHIFT | Qt::Key_F10},
+                        [menu] { menu->ouvreAuClavier(); });
 }
 
 // Saving and sharing: keys, and the background's menu with the rest.

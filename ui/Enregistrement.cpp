@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <cerrno>
 
 namespace vibralume {
 
@@ -25,12 +27,13 @@ Enregistrement::Enregistrement(OS& os, Choix choix, Alerte alerte)
     : QObject(&os), os_(os), choix_(std::move(choix)), alerte_(std::move(alerte)) {
     if (!choix_)
         choix_ = [this](const QString& titre, const QString& proposition, const QString& filtre) {
-            return QFileDialog::getSaveFileName(&os_, titre, proposition, filtre);
+            return demande(titre, proposition, filtre);
         };
     if (!alerte_)
         alerte_ = [this](const QString& message) {
             QMessageBox::warning(&os_, QStringLiteral("Vibralume"), message);
         };
+    ecriture_ = [](QIODevice& fichier, const QByteArray& octets) { return fichier.write(octets); };
     // Every tick's levels, as the oscilloscope plotted them.
     connect(&os.mesures(), &PanneauMesures::echantillonne, this, [this] {
         PanneauMesures& p = os_.mesures();
@@ -71,14 +74,79 @@ QString Enregistrement::proposition(const QString& quoi, const QString& extensio
                                            extension));
 }
 
+QString Enregistrement::demande(const QString& titre, const QString& proposition,
+                                const QString& filtre) {
+    QFileDialog dialogue(&os_, titre, proposition, filtre);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setDefaultSuffix(QFileInfo(proposition).suffix());
+    dialogue.selectFile(proposition);
+    if (dialogue.exec() != QDialog::Accepted)
+        return {};
+    return dialogue.selectedFiles().value(0);
+}
+
+QString Enregistrement::raison(int numero, QFileDevice::FileError erreur) {
+    switch (numero) {
+    case ENOSPC:
+    case EDQUOT:
+        return tr("le disque est plein");
+    case EACCES:
+    case EPERM:
+        return tr("accès refusé");
+    case EROFS:
+        return tr("le disque est en lecture seule");
+    case ENOENT:
+    case ENOTDIR:
+        return tr("le dossier n'existe pas");
+    case EISDIR:
+        return tr("un dossier porte ce nom");
+    case ENAMETOOLONG:
+        return tr("le nom est trop long");
+    case EIO:
+        return tr("erreur du disque");
+    default:
+        break;
+    }
+    switch (erreur) {
+    case QFileDevice::ResourceError: // Qt's word for a write that found no room
+        return tr("le disque est plein");
+    case QFileDevice::PermissionsError:
+        return tr("accès refusé");
+    case QFileDevice::OpenError:
+        return tr("le fichier n'a pas pu être créé");
+    case QFileDevice::RenameError:
+        return tr("l'ancien fichier n'a pas pu être remplacé");
+    default:
+        return tr("erreur d'écriture");
+    }
+}
+
 bool Enregistrement::ecris(const QString& chemin, const QByteArray& octets) {
     QSaveFile fichier(chemin);
-    const bool fait = fichier.open(QIODevice::WriteOnly) &&
-                      fichier.write(octets) == octets.size() && fichier.commit();
+    // Unbuffered: a file of a few kB would otherwise wait in Qt's buffer until
+    // commit(), which does not check that last flush and would put a short
+    // file in place of the old one. Each step's errno is read before anything
+    // else can change it.
+    errno = 0;
+    bool fait = fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (fait) {
+        errno = 0;
+        fait =
+            ecriture_(fichier, octets) == octets.size() && fichier.error() == QFileDevice::NoError;
+    }
+    if (fait) {
+        errno = 0;
+        fait = fichier.commit();
+    }
     if (!fait) {
+        int numero = errno;
+        // cancelWriting() overwrites the file's error with its own words.
+        const QFileDevice::FileError erreur = fichier.error();
         fichier.cancelWriting();
+        if (numero == 0 && QFileInfo(chemin).isDir())
+            numero = EISDIR;
         alerte_(tr("Le fichier « %1 » n'a pas pu être enregistré : %2.")
-                    .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
+                    .arg(QDir::toNativeSeparators(chemin), raison(numero, erreur)));
     }
     return fait;
 }

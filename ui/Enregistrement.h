@@ -7,6 +7,7 @@
 #include "model/Historique.h"
 
 #include <QDateTime>
+#include <QFileDevice>
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -25,6 +26,9 @@ public:
                                         const QString& filtre)>;
     /// Tells the user that something could not be saved.
     using Alerte = std::function<void(const QString& message)>;
+    /// Hands a save's bytes to the file opened for them and says how many
+    /// went; a test puts a full disk in its place.
+    using Ecriture = std::function<qint64(QIODevice& fichier, const QByteArray& octets)>;
 
     /// Follows the sensors of `os` from now on. Without `choix` a file dialog
     /// asks, without `alerte` a message box tells.
@@ -33,6 +37,7 @@ public:
     /// Another way to ask and to tell (tests, or a window of the program's own).
     void setChoix(Choix choix) { choix_ = std::move(choix); }
     void setAlerte(Alerte alerte) { alerte_ = std::move(alerte); }
+    void setEcriture(Ecriture ecriture) { ecriture_ = std::move(ecriture); }
 
     /// The window as it is seen, `echelle` times as many pixels.
     QImage imageFenetre(double echelle = 1) const;
@@ -50,8 +55,12 @@ public:
     void exporteMesures();
 
     /// Writes `octets` to `chemin` through a temporary file put in place when
-    /// whole; on failure nothing is left behind and the alert says why.
+    /// whole; on failure nothing is left behind, an older file of that name
+    /// stays as it was, and the alert says why.
     bool ecris(const QString& chemin, const QByteArray& octets);
+    /// Why a file could not be written, in the interface's language, from
+    /// the system's error number or else from the file's error.
+    static QString raison(int numero, QFileDevice::FileError erreur);
 
     /// Asks where (through `choix`, or this object's own way of asking), then
     /// writes `image` as a PNG file named after `quoi`.
@@ -64,10 +73,13 @@ public:
 
 private:
     QImage rendu(QWidget* w, double echelle) const;
+    /// The file dialog: a name typed bare gets the proposed name's extension.
+    QString demande(const QString& titre, const QString& proposition, const QString& filtre);
 
     OS& os_;
     Choix choix_;
     Alerte alerte_;
+    Ecriture ecriture_;
     HistoriqueCapteurs historique_;
 };
 

@@ -70,9 +70,11 @@ ContenuGraphes FenetreGraphes::contenu() const {
                       : c.OndeStationnaire->isChecked() ? Bord::OuvertOuvert
                                                         : Bord::OuvertFerme;
     const bool periodique = !c.OndePeriodique->isHidden();
+    const double fin = FinMilieuVu(bord);
     ContenuGraphes g;
-    g.points = PointsDeplacement(m);
-    g.marches = MarchesPression(m);
+    g.bord = bord;
+    g.points = PointsDeplacement(m, fin);
+    g.pressions = PointsPression(m, fin);
     g.places = NoeudsEtVentres(m, bord);
     g.demiEchelle = DemiEchelleDeplacement(AmplitudeAttendue(m, bord, periodique));
     g.trancheColoree = m.TrancheColoree;
@@ -80,7 +82,7 @@ ContenuGraphes FenetreGraphes::contenu() const {
     for (int16_t n : {1, 2})
         if (mesures.capteurActif(n)) {
             const float x = mesures.abscisseCapteur(n);
-            g.capteurs[std::size_t(n - 1)] = CapteurGraphe{x, NiveauCapteur(m, x)};
+            g.capteurs[std::size_t(n - 1)] = CapteurGraphe{AbscisseLecture(x), NiveauCapteur(m, x)};
         }
     return g;
 }

@@ -23,8 +23,9 @@ public:
     FenetreGraphes(OS& os, Enregistrement& enregistrement, QWidget* parent);
 
     GraphesMilieu& graphes() { return *graphes_; }
-    /// What the graphs would show now: the model's slices, the sensors that
-    /// are on, the highlighted group, and the nodes of a resonant standing wave.
+    /// What the graphs would show now: the model's slices and the places
+    /// sensors read, as far as the model view shows the medium, the sensors
+    /// that are on, the highlighted group, and the nodes of a resonant standing wave.
     ContenuGraphes contenu() const;
     /// Texts and lines at the main window's zoom; the window keeps its
     /// proportions and grows or shrinks with it.

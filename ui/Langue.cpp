@@ -3,6 +3,7 @@
 #include "ui/Reglages.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -13,11 +14,34 @@ namespace {
 /// The installed translation is found again by this name among the
 /// application's children: the application owns it, nothing else keeps it.
 const QString NomTraduction = QStringLiteral("TraductionVibralume");
+/// Qt's own texts (dialog buttons, context menus), by the same means.
+const QString NomTraductionQt = QStringLiteral("TraductionQt");
 
-QTranslator* traductionInstallee() {
+QTranslator* traductionInstallee(const QString& nom = NomTraduction) {
     return QCoreApplication::instance() ? QCoreApplication::instance()->findChild<QTranslator*>(
-                                              NomTraduction, Qt::FindDirectChildrenOnly)
+                                              nom, Qt::FindDirectChildrenOnly)
                                         : nullptr;
+}
+
+void retire(const QString& nom) {
+    if (QTranslator* avant = traductionInstallee(nom)) {
+        QCoreApplication::removeTranslator(avant);
+        delete avant;
+    }
+}
+
+// Qt speaks English by itself; in French its buttons and menus come from the
+// translations Qt ships (qt_fr.qm gathers qtbase_fr.qm and the other
+// modules'). Without them they stay English, and the program runs on.
+void installeQt(const QString& langue) {
+    if (langue == Langue::anglais())
+        return;
+    auto* traduction = new QTranslator(QCoreApplication::instance());
+    traduction->setObjectName(NomTraductionQt);
+    if (!traduction->load(QLocale(langue), QStringLiteral("qt"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(traduction))
+        delete traduction;
 }
 
 } // namespace
@@ -47,24 +71,25 @@ QString Langue::nom(const QString& langue) {
 }
 
 bool Langue::installe(const QString& langue) {
-    if (QTranslator* avant = traductionInstallee()) {
-        QCoreApplication::removeTranslator(avant);
-        delete avant;
-    }
+    retire(NomTraduction);
+    retire(NomTraductionQt);
     // Numbers the program formats for people (the graphs' scales, the CSV
     // file's decimal mark) follow the language of its texts, never the system's.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     const QString fichier = fichierTraduction(langue);
-    if (fichier.isEmpty())
-        return langue == francais();
-    auto* traduction = new QTranslator(QCoreApplication::instance());
-    traduction->setObjectName(NomTraduction);
-    if (!traduction->load(fichier) || !QCoreApplication::installTranslator(traduction)) {
-        delete traduction;
-        return false;
+    bool reussi = langue == francais();
+    if (!fichier.isEmpty()) {
+        auto* traduction = new QTranslator(QCoreApplication::instance());
+        traduction->setObjectName(NomTraduction);
+        reussi = traduction->load(fichier) && QCoreApplication::installTranslator(traduction);
+        if (reussi)
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        else
+            delete traduction;
     }
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    return true;
+    // Qt's texts in the language the interface got, French when English failed.
+    installeQt(Langue::installee());
+    return reussi;
 }
 
 QString Langue::installee() {

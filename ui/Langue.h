@@ -31,7 +31,8 @@ public:
 
     /// Makes `langue` the interface's, before any window is built: its
     /// translation installed in the application (none for French, which
-    /// removes an English one) and numbers and dates as its readers write them.
+    /// removes an English one), Qt's own texts in that language, and numbers
+    /// and dates as its readers write them.
     /// False when the translation could not be loaded: the interface stays French.
     static bool installe(const QString& langue);
 

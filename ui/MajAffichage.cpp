@@ -54,7 +54,7 @@ void OS::MajAffichage() {
     m_.Resonance = ResonancePour(bord, m_.Freq, m_.Celerite);
 
     // A tone that could not be written has been reported by the sound; the
-    // player then keeps to whatever file it has, or stays silent.
+    // player then stays silent rather than play an older file.
     const Ton ton = TonPour(m_.Freq, m_.AmplVib, m_.Resonance);
     son_.GenereSon(ton.F, ton.P);
     if (m_.SonActif)

@@ -1,7 +1,14 @@
 #include "ui/MenuFond.h"
 
+#include "ui/ControlesOS.h"
+#include "ui/FicheAccessible.h"
 #include "ui/OS.h"
+#include "views/ConteneurEnonce.h"
+#include "views/PictureBox.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 
@@ -19,8 +26,42 @@ void MenuFond::ajoute(const std::vector<Entree>& entrees) {
 
 QMenu* MenuFond::menuA(QPoint pos) {
     // Shapes let the mouse through: the navy bands are background too.
-    if (os_.childAt(pos) != nullptr)
-        return nullptr;
+    return estFond(os_.childAt(pos)) ? menu() : nullptr;
+}
+
+bool MenuFond::estFond(const QWidget* w) const {
+    const ControlesOS& c = os_.controles();
+    for (const QWidget* x = w; x && x != &os_; x = x->parentWidget())
+        if (x == c.ModeleMicro || x == c.VibreurOS)
+            return false;
+    if (!w)
+        return true;
+    // A placeholder and its invitation are the panel that will open there.
+    for (const QWidget* invitation : {c.Picture1, c.Picture2, c.Picture3})
+        if (w == invitation || w->parentWidget() == invitation)
+            return true;
+    const auto fiche = FicheAccessible::de(w);
+    return !(fiche && fiche->role != QAccessible::NoRole) &&
+           !qobject_cast<const QAbstractButton*>(w) && !qobject_cast<const QAbstractSlider*>(w) &&
+           !qobject_cast<const ConteneurEnonce*>(w);
+}
+
+void MenuFond::ouvreAuClavier() {
+    // By the control the keyboard went to; not by one focused unseen.
+    const QWidget* f = QApplication::focusWidget();
+    const bool vu =
+        f && os_.isAncestorOf(f) && f->isVisible() && os_.testAttribute(Qt::WA_KeyboardFocusChange);
+    const QWidget* pres = vu ? f : &os_;
+    QMenu* m = menu();
+    m->popup(pres->mapToGlobal(pres->rect().center()));
+    for (QAction* a : m->actions())
+        if (!a->isSeparator() && a->isEnabled()) {
+            m->setActiveAction(a);
+            break;
+        }
+}
+
+QMenu* MenuFond::menu() {
     if (!menu_) {
         menu_ = new QMenu(&os_);
         menu_->setObjectName(QStringLiteral("MenuFond"));

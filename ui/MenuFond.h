@@ -1,8 +1,9 @@
 #pragma once
 // The menu of the main window's background: a right click on the grey
-// window (not on a control, so the model keeps its own right click) offers
-// saving and sharing, the zoom, the list of shortcuts, the About window and
-// the language.
+// window or on a panel's background (not on the model and the marks over it,
+// which keep their own right click, nor on a control a click acts on), or the
+// Menu key or Shift+F10 anywhere in the window, offers saving and sharing,
+// the zoom, the list of shortcuts, the About window and the language.
 
 #include <QObject>
 #include <QPoint>
@@ -38,12 +39,18 @@ public:
     /// The menu as it would show at `pos` (window coordinates), or null
     /// where the background does not lie under the pointer.
     QMenu* menuA(QPoint pos);
+    /// Opens the menu from the keyboard, by the control that has the focus
+    /// or in the middle of the window, its first entry ready for Return.
+    void ouvreAuClavier();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    QMenu* menu();
     void remplit(QMenu* menu, const std::vector<Entree>& entrees);
+    /// Whether a right click on `w` (null: the window itself) is one on the background.
+    bool estFond(const QWidget* w) const;
 
     OS& os_;
     std::vector<Entree> entrees_;

@@ -1,7 +1,9 @@
 #include "ui/NavigationClavier.h"
 
+#include "ui/ControleAccessible.h"
 #include "ui/ControlesOS.h"
 #include "ui/OS.h"
+#include "ui/PanneauMesures.h"
 #include "views/ConteneurEnonce.h"
 #include "views/Etiquette.h"
 #include "views/ImageControle.h"
@@ -51,6 +53,11 @@ bool estTouche(const QKeyEvent* k, std::initializer_list<int> touches) {
     return false;
 }
 
+/// A marker moves by one slice, or by a group's width with Shift.
+constexpr double PasCapteur = 0.5;
+constexpr double GrandPasCapteur = 2.5;
+constexpr int GrandPasTranches = 5;
+
 } // namespace
 
 NavigationClavier::NavigationClavier(OS& os)
@@ -93,6 +100,8 @@ NavigationClavier::NavigationClavier(OS& os)
               c.Solide,
               c.v,
               c.EnonceModele};
+    // The model and its markers come where the model's placeholder stands.
+    ordre_.insert(ordre_.begin() + 1, {c.ModeleMicro, c.Micro1, c.Micro2});
     for (QWidget* w : ordre_) {
         // By Tab only, never by a click: the keys a teacher presses after
         // clicking an option or a button still reach the window's shortcuts.
@@ -112,8 +121,9 @@ NavigationClavier::NavigationClavier(OS& os)
             [this](QWidget*, QWidget* maintenant) { suit(maintenant); });
 }
 
+// A control that takes the arrows always shows it has them.
 void NavigationClavier::suit(QWidget* focus) {
-    const bool clavier = os_.testAttribute(Qt::WA_KeyboardFocusChange);
+    const bool clavier = os_.testAttribute(Qt::WA_KeyboardFocusChange) || prendLesFleches(focus);
     if (!focus || focus->window() != &os_ || !clavier ||
         std::find(ordre_.begin(), ordre_.end(), focus) == ordre_.end()) {
         marque_->hide();
@@ -137,56 +147,85 @@ bool NavigationClavier::eventFilter(QObject* objet, QEvent* e) {
     } else if (e->type() == QEvent::Move || e->type() == QEvent::Resize) {
         if (w->hasFocus())
             suit(w);
-    } else if (e->type() == QEvent::ShortcutOverride) {
-        // A focused scroll bar moves with its own arrows and pages; in a
-        // focused group of options the arrows go from one option to the next.
+    } else if ((e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) &&
+               w->hasFocus()) {
+        // (Not a key passed up by a focused child: a marker's keys are not the model's.)
         const auto* k = static_cast<QKeyEvent*>(e);
-        const bool fleche = estTouche(k, {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down});
-        const bool page =
-            estTouche(k, {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End});
-        if (k->modifiers() == Qt::NoModifier &&
-            ((qobject_cast<QScrollBar*>(w) && (fleche || page)) ||
-             (qobject_cast<QRadioButton*>(w) && fleche))) {
+        const bool appui = e->type() == QEvent::KeyPress;
+        // Escape takes the mark off before it leaves full screen: one thing at a time.
+        if (k->key() == Qt::Key_Escape && k->modifiers() == Qt::NoModifier &&
+            !marque_->isHidden()) {
+            if (appui)
+                w->clearFocus();
             e->accept();
             return true;
         }
-    } else if (e->type() == QEvent::KeyPress) {
-        const auto* k = static_cast<QKeyEvent*>(e);
-        // Right and up for more, left and down for less, as the captions read.
-        if (auto* s = qobject_cast<QScrollBar*>(w); s && k->modifiers() == Qt::NoModifier) {
-            const std::pair<int, QAbstractSlider::SliderAction> pas[] = {
-                {Qt::Key_Right, QAbstractSlider::SliderSingleStepAdd},
-                {Qt::Key_Up, QAbstractSlider::SliderSingleStepAdd},
-                {Qt::Key_Left, QAbstractSlider::SliderSingleStepSub},
-                {Qt::Key_Down, QAbstractSlider::SliderSingleStepSub},
-                {Qt::Key_PageUp, QAbstractSlider::SliderPageStepAdd},
-                {Qt::Key_PageDown, QAbstractSlider::SliderPageStepSub},
-                {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
-                {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
-            for (const auto& [touche, action] : pas)
-                if (k->key() == touche) {
-                    s->triggerAction(action);
-                    return true;
-                }
+        if (const auto g = geste(w, k)) {
+            if (!appui) {
+                e->accept();
+                return true;
+            }
+            if (!*g)
+                return false;
+            (*g)();
+            return true;
         }
-        if (k->modifiers() == Qt::NoModifier && estTouche(k, {Qt::Key_Return, Qt::Key_Enter})) {
-            // Return does what a click on the focused control does.
+        // Return does what a click on the focused control does.
+        if (appui && k->modifiers() == Qt::NoModifier &&
+            estTouche(k, {Qt::Key_Return, Qt::Key_Enter})) {
             if (auto* b = qobject_cast<QAbstractButton*>(w))
                 b->click();
-            else if (auto* i = qobject_cast<ImageControle*>(w))
-                emit i->clicked();
-            else if (auto* l = qobject_cast<Etiquette*>(w))
-                emit l->clicked();
-            else if (auto* p = qobject_cast<PictureBox*>(w))
-                emit p->clicked();
-            else if (auto* o = qobject_cast<ConteneurEnonce*>(w))
-                emit o->doubleClicked();
-            else
+            else if (!ControleAccessible::clique(w))
                 return false;
             return true;
         }
     }
     return false;
+}
+
+bool NavigationClavier::prendLesFleches(const QWidget* w) const {
+    const ControlesOS& c = os_.controles();
+    return w && (qobject_cast<const QScrollBar*>(w) || qobject_cast<const QRadioButton*>(w) ||
+                 w == c.Micro1 || w == c.Micro2 || w == c.ModeleMicro);
+}
+
+std::optional<std::function<void()>> NavigationClavier::geste(QWidget* w,
+                                                              const QKeyEvent* k) const {
+    const bool maj = k->modifiers() == Qt::ShiftModifier;
+    if (!prendLesFleches(w) || (k->modifiers() != Qt::NoModifier && !maj))
+        return std::nullopt;
+    const int sens = k->key() == Qt::Key_Right ? 1 : k->key() == Qt::Key_Left ? -1 : 0;
+    const bool fleche = sens != 0 || estTouche(k, {Qt::Key_Up, Qt::Key_Down});
+    if (auto* s = qobject_cast<QScrollBar*>(w)) {
+        // Right and up for more, left and down for less, as the captions
+        // read; Page Up and Down stay the frequency's.
+        using A = QAbstractSlider;
+        const std::pair<QKeyCombination, A::SliderAction> pas[] = {
+            {Qt::Key_Right, A::SliderSingleStepAdd},
+            {Qt::Key_Up, A::SliderSingleStepAdd},
+            {Qt::Key_Left, A::SliderSingleStepSub},
+            {Qt::Key_Down, A::SliderSingleStepSub},
+            {Qt::SHIFT | Qt::Key_Right, A::SliderPageStepAdd},
+            {Qt::SHIFT | Qt::Key_Left, A::SliderPageStepSub},
+            {Qt::Key_Home, A::SliderToMinimum},
+            {Qt::Key_End, A::SliderToMaximum}};
+        for (const auto& [touche, action] : pas)
+            if (k->keyCombination() == touche)
+                return [s, a = action] { s->triggerAction(a); };
+        return std::nullopt;
+    }
+    if (qobject_cast<QRadioButton*>(w))
+        return fleche && !maj ? std::optional(std::function<void()>()) : std::nullopt;
+    PanneauMesures* p = &os_.mesures();
+    const ControlesOS& c = os_.controles();
+    if (w == c.ModeleMicro && !maj && estTouche(k, {Qt::Key_Delete, Qt::Key_Backspace}))
+        return [p] { p->EffaceTrancheColoree(); };
+    if (sens == 0)
+        return std::nullopt;
+    if (w == c.ModeleMicro)
+        return [p, pas = sens * (maj ? GrandPasTranches : 1)] { p->DeplaceTrancheColoree(pas); };
+    const int16_t n = w == c.Micro1 ? 1 : 2;
+    return [p, n, pas = sens * (maj ? GrandPasCapteur : PasCapteur)] { p->DeplaceCapteur(n, pas); };
 }
 
 } // namespace vibralume

@@ -1,15 +1,16 @@
 #include "ui/PanneauMesures.h"
 
 #include "model/Mesure.h"
+#include "ui/DessinEtat.h"
 #include "ui/GlissementMarqueur.h"
 #include "views/Dessins.h"
 #include "views/Etiquette.h"
 #include "views/ImageControle.h"
-#include "views/Oscilloscope.h"
 #include "views/PictureBox.h"
 
 #include <QEvent>
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -99,6 +100,7 @@ void PanneauMesures::Sens_Click(int16_t Index) {
     // read on the new scale.
     c_.Oscillo->Cls();
     AfficheQuadrillage();
+    traces_.oublie();
 }
 
 void PanneauMesures::AfficheOscilloscope() {
@@ -117,7 +119,11 @@ void PanneauMesures::Capteurs() {
 }
 
 void PanneauMesures::TraceCapteur(int16_t n) {
-    TraceSegment(*c_.Oscillo, SegmentCapteur(m_, n, abscisseCapteur(n)));
+    traces_.trace(*c_.Oscillo, SegmentCapteur(m_, n, abscisseCapteur(n)));
+}
+
+void PanneauMesures::RetraceOscillo() {
+    traces_.retrace(*c_.Oscillo);
 }
 
 bool PanneauMesures::capteurActif(int16_t n) const {
@@ -199,6 +205,27 @@ void PanneauMesures::deplace(QWidget* Source, double X, double Y) {
 
 void PanneauMesures::ModeleMicro_MouseUp(Qt::MouseButton bouton, double X, double) {
     m_.TrancheColoree = TrancheColoreeApresClic(m_.TrancheColoree, numeroBouton(bouton), float(X));
+}
+
+// The marker stays wholly on the model, where a pupil can still see and grab it.
+void PanneauMesures::DeplaceCapteur(int16_t n, double pas) {
+    Etiquette* m = marqueur(n);
+    const PictureBox& modele = *c_.ModeleMicro;
+    const double droite =
+        modele.versEchelle(QPointF(modele.interieur().width() - m->width(), 0)).x();
+    const QPointF place = places_[std::size_t(n)];
+    ModeleMicro_DragDrop(m, std::clamp(place.x() + pas, 0.0, std::max(0.0, droite)), place.y());
+}
+
+// Drawn at once, paused or not: a key pressed is seen to do something.
+void PanneauMesures::DeplaceTrancheColoree(int pas) {
+    m_.TrancheColoree = TrancheColoreeDeplacee(m_.TrancheColoree, pas);
+    DessineEtat(c_, m_);
+}
+
+void PanneauMesures::EffaceTrancheColoree() {
+    m_.TrancheColoree = 0;
+    DessineEtat(c_, m_);
 }
 
 void PanneauMesures::CacheVibreur_Click() {

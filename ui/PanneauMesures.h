@@ -6,6 +6,7 @@
 
 #include "model/Module1.h"
 #include "ui/ControlesOS.h"
+#include "views/TracesOscillo.h"
 
 #include <QObject>
 #include <QPoint>
@@ -37,6 +38,9 @@ public:
     /// `echantillonne` tells who follows the measures.
     void Capteurs();
     void TraceCapteur(int16_t n);
+    /// The screen made again at its present scale with the traces of the
+    /// sweep in progress (after a zoom).
+    void RetraceOscillo();
 
     // Sensors (n = 1 or 2).
     /// On exactly while its marker is shown.
@@ -61,6 +65,14 @@ public:
     void ModeleMicro_DragDrop(QWidget* Source, double X, double Y);
     /// Highlights five slices (left button) or none (right button).
     void ModeleMicro_MouseUp(Qt::MouseButton bouton, double X, double Y);
+    /// From the keyboard: the marker of sensor n dropped `pas` centimetres
+    /// further right (left when negative), never beyond the model's edges.
+    void DeplaceCapteur(int16_t n, double pas);
+    /// From the keyboard: the highlighted group moved by `pas` slices, or
+    /// shown in the middle of the medium when there is none; or cleared.
+    /// The model is drawn again at once, even while paused.
+    void DeplaceTrancheColoree(int pas);
+    void EffaceTrancheColoree();
 
     // Panels.
     void CacheVibreur_Click();
@@ -91,6 +103,8 @@ private:
     /// Where each marker's top-left corner is, in the model's centimetres
     /// (index 1 and 2): the place a sensor reads, kept exact at every zoom.
     Places places_{};
+    /// What the screen shows of the sweep in progress.
+    TracesOscillo traces_;
 };
 
 } // namespace vibralume

@@ -213,8 +213,10 @@ void Raccourcis::ajouteTouches() {
            {Qt::CTRL | Qt::Key_0, Qt::CTRL | Qt::Key_Agrave}, [zoom] { zoom->zoomNormal(); });
     ajoute(affichage, tr("F11"), tr("Plein écran, ou retour"), {Qt::Key_F11},
            [zoom] { zoom->basculePleinEcran(); });
-    ajoute(affichage, tr("Échap"), tr("Quitter le plein écran"), {Qt::Key_Escape},
-           [zoom] { zoom->quittePleinEcran(); });
+    // A control framed by the keyboard loses its frame first (NavigationClavier).
+    ajoute(affichage, tr("Échap"),
+           tr("Ôter le cadre de la commande choisie au clavier, sinon quitter le plein écran"),
+           {Qt::Key_Escape}, [zoom] { zoom->quittePleinEcran(); });
     a = ajoute(affichage, tr("Ctrl + flèche haut / bas"), tr("Volume du son plus fort / plus faible"),
                {Qt::CTRL | Qt::Key_Up}, [volume] { volume->plus(); });
     a->setAutoRepeat(true);

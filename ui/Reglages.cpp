@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
+#include <cstdio>
 
 namespace vibralume {
 
@@ -15,6 +16,7 @@ const QString ClePleinEcran = QStringLiteral("affichage/pleinEcran");
 const QString CleVolume = QStringLiteral("son/volume");
 const QString CleMuet = QStringLiteral("son/muet");
 const QString CleLangue = QStringLiteral("interface/langue");
+const QStringList Cles{CleZoom, ClePleinEcran, CleVolume, CleMuet, CleLangue};
 
 /// An integer within [min, max] written as such, or nothing.
 bool entier(const QVariant& v, int min, int max, int& sortie) {
@@ -64,26 +66,57 @@ QString Reglages::fichier() const {
     return settings_->fileName();
 }
 
-void Reglages::signale(const QString& raison) {
+QString Reglages::fichierEndommage() const {
+    return fichier() + QStringLiteral(".endommage");
+}
+
+void Reglages::signale(const QString& texte) {
     if (averti_)
         return;
     averti_ = true;
-    journal_ << "vibralume : réglages " << raison.toStdString() << " dans "
-             << fichier().toStdString() << ", valeurs par défaut" << '\n'
-             << std::flush;
+    journal_ << "vibralume : " << texte.toStdString() << '\n' << std::flush;
+}
+
+/// Not the lines of text QSettings writes, or a value it cannot decode.
+bool Reglages::endommage(const QByteArray& octets) {
+    if (settings_->status() == QSettings::FormatError || !estDuTexte(octets))
+        return true;
+    return std::any_of(Cles.begin(), Cles.end(), [this](const QString& cle) {
+        return settings_->contains(cle) && !settings_->value(cle).isValid();
+    });
+}
+
+// QSettings writes back what it could parse of a damaged file along with every
+// new value, damage included: the file goes aside, whole, for whoever wants to
+// look at it, and a fresh one takes its place, read by a new QSettings (the
+// old one's FormatError would stay and hide a failed write).
+bool Reglages::metDeCote() {
+    const QString nom = fichier();
+    const QString aCote = fichierEndommage();
+    settings_.reset();
+    const bool deplace =
+        std::rename(QFile::encodeName(nom).constData(), QFile::encodeName(aCote).constData()) == 0;
+    settings_ = std::make_unique<QSettings>(nom, QSettings::IniFormat);
+    return deplace;
 }
 
 ValeursReglages Reglages::lis() {
     ValeursReglages v;
     QFile brut(fichier());
-    if (brut.exists() && !brut.open(QIODevice::ReadOnly)) {
-        signale(QStringLiteral("illisibles"));
+    const bool ouvert = !brut.exists() || brut.open(QIODevice::ReadOnly);
+    const QByteArray octets = brut.isOpen() ? brut.readAll() : QByteArray();
+    brut.close();
+    if (!ouvert || settings_->status() == QSettings::AccessError) {
+        signale(QStringLiteral("réglages illisibles dans %1, valeurs par défaut").arg(fichier()));
         return v;
     }
-    const QByteArray octets = brut.isOpen() ? brut.readAll() : QByteArray();
-    if (settings_->status() != QSettings::NoError || !estDuTexte(octets)) {
-        signale(settings_->status() == QSettings::AccessError ? QStringLiteral("illisibles")
-                                                              : QStringLiteral("endommagés"));
+    if (endommage(octets)) {
+        if (metDeCote())
+            signale(tr("réglages endommagés dans %1, mis de côté dans %2 ; valeurs par défaut")
+                        .arg(fichier(), fichierEndommage()));
+        else
+            signale(
+                QStringLiteral("réglages endommagés dans %1, valeurs par défaut").arg(fichier()));
         return v;
     }
     QStringList fautives;
@@ -103,13 +136,26 @@ ValeursReglages Reglages::lis() {
         return true;
     });
     if (!fautives.isEmpty())
-        signale(QStringLiteral("invalides (%1)").arg(fautives.join(QStringLiteral(", "))));
+        signale(tr("réglages invalides dans %1, valeurs par défaut pour %2")
+                    .arg(fichier(), fautives.join(QStringLiteral(", "))));
     return v;
 }
 
+// A read-only file (or folder) keeps the settings it has; the teacher hears
+// once that the changes of this lesson will not be kept.
 void Reglages::ecris(const QString& cle, const QVariant& valeur) {
     settings_->setValue(cle, valeur);
     settings_->sync();
+    if (settings_->status() != QSettings::AccessError || avertiEcriture_)
+        return;
+    avertiEcriture_ = true;
+    journal_ << "vibralume : "
+             << tr("réglages impossibles à écrire dans %1, les changements ne seront pas "
+                   "retenus")
+                    .arg(fichier())
+                    .toStdString()
+             << '\n'
+             << std::flush;
 }
 
 void Reglages::ecrisZoom(int pourcent) {

@@ -2,8 +2,11 @@
 // What the program remembers between runs: the zoom, full screen, the volume
 // and its mute, the language. Kept in the user's settings file (QSettings, the
 // desktop's usual place); whatever is unreadable, damaged or out of range is
-// replaced by its default, and said once on the journal.
+// replaced by its default, and said once on the journal. A damaged file is
+// moved aside for a clean one, so that what is set afterwards is remembered;
+// a file that cannot be written is said once, at the first change lost.
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 #include <ostream>
@@ -21,6 +24,7 @@ struct ValeursReglages {
 };
 
 class Reglages {
+    Q_DECLARE_TR_FUNCTIONS(Reglages)
 public:
     /// The user's settings file; `journal` hears of a damaged one.
     explicit Reglages(std::ostream& journal);
@@ -39,14 +43,19 @@ public:
 
     /// Where the settings live.
     QString fichier() const;
+    /// Where a damaged settings file is moved: beside it, this name plus ".endommage".
+    QString fichierEndommage() const;
 
 private:
     void ecris(const QString& cle, const QVariant& valeur);
-    void signale(const QString& raison);
+    void signale(const QString& texte);
+    bool endommage(const QByteArray& octets);
+    bool metDeCote();
 
     std::unique_ptr<QSettings> settings_;
     std::ostream& journal_;
     bool averti_ = false;
+    bool avertiEcriture_ = false;
 };
 
 } // namespace vibralume

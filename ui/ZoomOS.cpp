@@ -10,6 +10,7 @@
 
 #include <QEvent>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -38,23 +39,60 @@ void ZoomOS::setZoom(double zoom, bool libre) {
     if (!libre)
         zoom = std::clamp(zoom, Minimum, Maximum);
     if (pleinEcran_)
-        quittePleinEcran();
-    const QRect avant = os_.geometry();
+        sortPleinEcran();
+    else
+        retiensCentre();
+    metA(zoom);
+}
+
+void ZoomOS::retiensCentre() {
+    if (!os_.isVisible())
+        return;
+    // A desktop's window manager draws a frame around the window, which
+    // move() places and which the screen must hold. The window's own margins
+    // follow what the window manager last said; the widget's copy of them
+    // may lag (none until the window has moved). None in full screen: the
+    // ones known are kept.
+    if (const QWindow* fenetre = os_.windowHandle()) {
+        const QMargins marges = fenetre->frameMargins();
+        if (marges.left() >= 0 && marges.top() >= 0 && marges.right() >= 0 &&
+            marges.bottom() >= 0 && !marges.isNull())
+            marges_ = marges;
+    }
+    // The frame's centre stays with the window's, the margins being the same.
+    const QRect client = os_.geometry();
+    if (client != clientPose_)
+        centre_ = QRectF(client).center();
+}
+
+void ZoomOS::metA(double zoom) {
     const QSize apres = taille(zoom);
     applique(zoom, QPoint());
     os_.setFixedSize(apres);
-    // The centre stays where it was, and the whole window on the screen.
-    QRect place(QPoint(), apres);
-    place.moveCenter(avant.center());
-    if (const QScreen* ecran = os_.screen()) {
+    const QScreen* ecran = os_.screen();
+    if (os_.isVisible() && ecran) {
         const QRect zone = ecran->availableGeometry();
-        place.moveLeft(std::clamp(place.left(), zone.left(),
-                                  std::max(zone.left(), zone.right() - apres.width() + 1)));
-        place.moveTop(std::clamp(place.top(), zone.top(),
-                                 std::max(zone.top(), zone.bottom() - apres.height() + 1)));
+        // Shown in full screen from the start, it has stood nowhere else:
+        // its frame in the middle of the screen.
+        if (!centre_)
+            centre_ =
+                QRectF(zone).center() +
+                QPointF(marges_.left() - marges_.right(), marges_.top() - marges_.bottom()) / 2;
+        const QPointF centre = *centre_;
+        QRect cadre = QRect(QPoint(int(std::lround(centre.x() - apres.width() / 2.0)),
+                                   int(std::lround(centre.y() - apres.height() / 2.0))),
+                            apres)
+                          .marginsAdded(marges_);
+        // The frame on the screen: where it cannot be whole, its title bar.
+        cadre.moveLeft(std::clamp(cadre.left(), zone.left(),
+                                  std::max(zone.left(), zone.right() - cadre.width() + 1)));
+        cadre.moveTop(std::clamp(cadre.top(), zone.top(),
+                                 std::max(zone.top(), zone.bottom() - cadre.height() + 1)));
+        // The window's own place, not move()'s frame: just back from full
+        // screen, the window has no frame yet to be placed by.
+        clientPose_ = cadre.marginsRemoved(marges_);
+        os_.setGeometry(clientPose_);
     }
-    if (os_.isVisible())
-        os_.move(place.topLeft());
     emit zoomChange(zoom_, pleinEcran_);
 }
 
@@ -82,6 +120,7 @@ void ZoomOS::basculePleinEcran() {
         quittePleinEcran();
         return;
     }
+    retiensCentre();
     zoomAvant_ = zoom_;
     pleinEcran_ = true;
     os_.setMinimumSize(0, 0);
@@ -95,9 +134,13 @@ void ZoomOS::basculePleinEcran() {
 void ZoomOS::quittePleinEcran() {
     if (!pleinEcran_)
         return;
+    sortPleinEcran();
+    metA(zoomAvant_);
+}
+
+void ZoomOS::sortPleinEcran() {
     pleinEcran_ = false;
     os_.showNormal();
-    setZoom(zoomAvant_, true);
 }
 
 // Full screen: the layout at the largest zoom the screen takes, centred, the
@@ -113,8 +156,7 @@ void ZoomOS::ajustePleinEcran() {
 
 bool ZoomOS::eventFilter(QObject* objet, QEvent* e) {
     // The screen may hand the full-screen window its size late, or change it.
-    if (objet == &os_ && e->type() == QEvent::Resize && pleinEcran_ &&
-        os_.size() != tailleAjustee_)
+    if (objet == &os_ && e->type() == QEvent::Resize && pleinEcran_ && os_.size() != tailleAjustee_)
         ajustePleinEcran();
     return QObject::eventFilter(objet, e);
 }
@@ -124,12 +166,11 @@ void ZoomOS::applique(double zoom, QPoint origine) {
     const PanneauMesures::Places capteurs = os_.mesures().places();
     placeControles(&os_, os_.controlesParNom(), MiseEnPageOS(), zoom, origine);
     const ControlesOS& c = os_.controles();
-    // Everything drawn is drawn again at the new scale; the oscilloscope's
-    // traces start afresh on a new screen.
+    // Everything drawn is drawn again at the new scale, the oscilloscope's
+    // screen with the traces of its sweep.
     c.Regle->Cls();
     os_.DessineRegle();
-    c.Oscillo->Cls();
-    os_.mesures().AfficheQuadrillage();
+    os_.mesures().RetraceOscillo();
     os_.mesures().replaceMarqueurs(capteurs);
     DessineEtat(c, os_.etat());
 }

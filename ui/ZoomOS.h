@@ -3,10 +3,13 @@
 // placed again from its twips at the new scale, the drawings are made again
 // and nothing of the running simulation is lost.
 
+#include <QMargins>
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
+#include <optional>
 
 namespace vibralume {
 
@@ -26,15 +29,17 @@ public:
     bool pleinEcran() const { return pleinEcran_; }
 
     /// The window at `zoom` (kept within 50 % to 400 % unless `libre`, as the
-    /// largest that fits a small screen may be), its centre kept in place and
-    /// the whole of it on the screen. Leaves full screen first.
+    /// largest that fits a small screen may be), its centre kept in place
+    /// and its frame (title bar and borders) on the screen. Leaves full
+    /// screen first.
     void setZoom(double zoom, bool libre = false);
     /// One step of 25 % up or down, from the zoom in use.
     void agrandit();
     void reduit();
     /// 100 %.
     void zoomNormal();
-    /// Full screen at the largest zoom that fits, centred, or back.
+    /// Full screen at the largest zoom that fits, centred, or back to the
+    /// zoom and the place of before.
     void basculePleinEcran();
     void quittePleinEcran();
 
@@ -54,12 +59,23 @@ private:
     /// Places and draws everything at `zoom`, the layout's corner at `origine`.
     void applique(double zoom, QPoint origine);
     void ajustePleinEcran();
+    /// The window at `zoom` out of full screen, centred on `centre_`.
+    void metA(double zoom);
+    /// Back from full screen, with nothing laid out yet.
+    void sortPleinEcran();
+    /// Takes the window's centre and its frame's margins as it stands; the
+    /// centre only if the window was moved since it was last put, so that it
+    /// stays exact, with no pixel lost to rounding from step to step.
+    void retiensCentre();
 
     OS& os_;
     double zoom_ = 1;
     bool pleinEcran_ = false;
-    double zoomAvant_ = 1; ///< the zoom to return to from full screen
-    QSize tailleAjustee_;  ///< the full-screen size the layout was fitted to
+    double zoomAvant_ = 1;          ///< the zoom to return to from full screen
+    QSize tailleAjustee_;           ///< the full-screen size the layout was fitted to
+    std::optional<QPointF> centre_; ///< where the window's centre stays (screen pixels)
+    QMargins marges_;               ///< the frame around the window, as the desktop draws it
+    QRect clientPose_;              ///< the window (inside its frame) as last put
 };
 
 } // namespace vibralume

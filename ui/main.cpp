@@ -49,9 +49,9 @@ int main(int argc, char* argv[]) {
     // Slow motion slows this clock, the main window's.
     HorlogeRalentie horloge(horlogeContinue);
     AleatoireStandard alea;
-    // The tone file lives next to the program, or in the user's data folder
-    // where the program's own folder may not be written.
-    DossierSon dossier(DossierSon::dossierExecutable(), std::cerr);
+    // The tone file lives in the user's data folder, or next to the program
+    // run from its build tree.
+    DossierSon dossier = DossierSon::pourExecutable(std::cerr);
     SonLecture son(dossier, std::cerr);
 
     // The zoom and the volume: the command line's, or the last ones used.

@@ -25,7 +25,9 @@ constexpr double SousRegle = 24;  ///< below the ruler: the axis caption
 constexpr double PartDeplacement = 0.55;
 /// The displacement axis reaches this far beyond its half-scale, so a full swing shows whole.
 constexpr double MargeDeplacement = 1.12;
-/// The pressure axis, as the oscilloscope's screen: 0 at the top, 6 at the bottom.
+/// The pressure axis spans the oscilloscope's screen, level 0 at the top and 6
+/// at the bottom, and is numbered in divisions from the rest level, a
+/// compression (a smaller level) upwards.
 constexpr double NiveauHaut = -0.3;
 constexpr double NiveauBas = 6.3;
 constexpr int DivisionsEcran = 6;
@@ -37,16 +39,28 @@ constexpr double LargeurMarqueur = 240 / TwipsParCm;
 constexpr double BandeLettres = 16;
 /// Half the width of a slice's share of the medium (cm), for the green band.
 constexpr double DemiTranche = 0.25;
+/// Radius of the dots of the places a sensor reads.
+constexpr double RayonPression = 2.5;
 
 const QColor GrisCadre{150, 150, 150};
 const QColor GrisGrille{228, 228, 228};
 const QColor GrisTexte{90, 90, 90};
+/// The model view's end marks: an open end, a closed one and its wall.
+const QColor GrisBordOuvert{128, 128, 128};
+const QColor GrisBordFerme{224, 224, 224};
 
 QString nombre(double v) {
     return QLocale().toString(v, 'g', 3);
 }
 
 } // namespace
+
+QString GraphesMilieu::graduationPression(int niveau) {
+    const QLocale langue;
+    const int divisions = int(NiveauRepos) - niveau;
+    const QString texte = langue.toString(divisions);
+    return divisions > 0 ? langue.positiveSign() + texte : texte;
+}
 
 GraphesMilieu::GraphesMilieu(QWidget* parent)
     : QWidget(parent), regle_(std::make_unique<PictureBox>()) {
@@ -158,6 +172,7 @@ void GraphesMilieu::dessine() {
     p.setRenderHint(QPainter::TextAntialiasing);
     dessineCadres(p);
     dessineGroupe(p);
+    dessineBord(p);
     dessinePlaces(p);
     dessinePression(p);
     dessineDeplacement(p);
@@ -192,7 +207,7 @@ void GraphesMilieu::dessineCadres(QPainter& p) {
     for (double d : {-demi, -demi / 2, 0.0, demi / 2, demi})
         graduation(pixelDeplacement(0, d).y(), nombre(d));
     for (int n = 0; n <= DivisionsEcran; ++n)
-        graduation(pixelPression(0, n).y(), QString::number(n));
+        graduation(pixelPression(0, n).y(), graduationPression(n));
 
     // The lines of rest: no displacement, the level of a medium at rest.
     p.setPen(QPen(GrisCadre, 1, Qt::DashLine));
@@ -228,17 +243,46 @@ void GraphesMilieu::dessineCadres(QPainter& p) {
     }
 }
 
-// The highlighted group, a pale band over both plots where its slices rest.
+// The highlighted group, a pale band over both plots where those of its
+// slices that are seen rest.
 void GraphesMilieu::dessineGroupe(QPainter& p) {
     const int t = contenu_.trancheColoree;
-    if (t == 0 || t - 2 < 1 || t + 2 > int(contenu_.points.size()))
+    double debut = qInf(), fin = -qInf();
+    for (const PointDeplacement& pt : contenu_.points)
+        if (t != 0 && std::abs(pt.tranche - t) <= 2) {
+            debut = std::min(debut, pt.x);
+            fin = std::max(fin, pt.x);
+        }
+    if (debut > fin)
         return;
-    const double gauche = pixelX(contenu_.points[std::size_t(t - 3)].x - DemiTranche);
-    const double droite = pixelX(contenu_.points[std::size_t(t + 1)].x + DemiTranche);
+    const double gauche = pixelX(debut - DemiTranche);
+    const double droite = pixelX(fin + DemiTranche);
     QColor pale = VertTranches;
     pale.setAlpha(55);
     for (const QRectF& c : {cadreDeplacement_, cadrePression_})
         p.fillRect(QRectF(QPointF(gauche, c.top()), QPointF(droite, c.bottom())) & c, pale);
+}
+
+// Where a standing wave's medium ends, the model view's end mark over both
+// plots: nothing of the medium is drawn on it.
+void GraphesMilieu::dessineBord(QPainter& p) {
+    const double fin = FinMilieuVu(contenu_.bord);
+    const double x = pixelX(fin);
+    if (!std::isfinite(fin) || x >= cadreDeplacement_.right())
+        return;
+    const bool ferme = contenu_.bord == Bord::OuvertFerme;
+    for (const QRectF& c : {cadreDeplacement_, cadrePression_}) {
+        p.fillRect(QRectF(QPointF(x, c.top()), c.bottomRight()),
+                   ferme ? GrisBordFerme : GrisBordOuvert);
+        p.setPen(QPen(GrisCadre, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(c);
+        if (ferme) {
+            p.setPen(
+                QPen(Qt::black, std::max(1.0, std::round(2 * zoom_)), Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(x, c.top()), QPointF(x, c.bottom()));
+        }
+    }
 }
 
 // Nodes and antinodes: a dashed line and a letter at the foot of each plot.
@@ -285,28 +329,43 @@ void GraphesMilieu::dessineDeplacement(QPainter& p) {
     p.restore();
 }
 
-// The sensor reads a whole centimetre alike: flat steps, joined upright.
+// Each place a sensor can read, a dot at its level, joined place to place;
+// left of the vibrator, where a sensor reads the fixed level of outside, in
+// grey and dotted.
 void GraphesMilieu::dessinePression(QPainter& p) {
     const double z = zoom_;
     p.save();
     p.setClipRect(zonePression());
-    p.setBrush(Qt::NoBrush);
-    const MarchePression* avant = nullptr;
-    for (const MarchePression& m : contenu_.marches) {
-        QPen stylo(m.dansMilieu ? CouleurPression : GrisCadre, (m.dansMilieu ? 2 : 1.5) * z);
-        if (!m.dansMilieu)
+    for (bool dedans : {false, true}) {
+        const QColor couleur = dedans ? CouleurPression : GrisCadre;
+        QPainterPath courbe;
+        for (const PointPression& pt : contenu_.pressions) {
+            if (pt.dansMilieu != dedans)
+                continue;
+            const QPointF q = pixelPression(pt.x, pt.niveau);
+            if (courbe.elementCount() == 0)
+                courbe.moveTo(q);
+            else
+                courbe.lineTo(q);
+        }
+        QPen stylo(couleur, (dedans ? 2 : 1.5) * z);
+        if (!dedans)
             stylo.setStyle(Qt::DotLine);
         p.setPen(stylo);
-        if (avant)
-            p.drawLine(pixelPression(m.debut, avant->niveau), pixelPression(m.debut, m.niveau));
-        p.drawLine(pixelPression(m.debut, m.niveau), pixelPression(m.fin, m.niveau));
-        avant = &m;
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(courbe);
+        p.setPen(Qt::NoPen);
+        p.setBrush(couleur);
+        for (const PointPression& pt : contenu_.pressions)
+            if (pt.dansMilieu == dedans)
+                p.drawEllipse(pixelPression(pt.x, pt.niveau), RayonPression * z, RayonPression * z);
     }
     p.restore();
 }
 
-// Each sensor that is on: an upright line across both plots in its colour,
-// its numbered marker on the pressure plot, and a dot on the level it reads.
+// Each sensor that is on, where it reads: an upright line across both plots
+// in its colour, its numbered marker on the pressure plot, and a dot on the
+// level it reads.
 void GraphesMilieu::dessineCapteurs(QPainter& p) {
     const double z = zoom_;
     p.setFont(police(11, true));
@@ -324,7 +383,8 @@ void GraphesMilieu::dessineCapteurs(QPainter& p) {
         p.setPen(QPen(couleur, std::max(2.0, std::round(2 * z)), Qt::SolidLine, Qt::FlatCap));
         for (const QRectF& c : {cadreDeplacement_, cadrePression_})
             p.drawLine(QPointF(x, c.top() + 1), QPointF(x, c.bottom() - 1));
-        const QRectF marqueur(x, cadrePression_.top() + 2 * z, LargeurMarqueur * pxParCm_,
+        const double largeur = std::round(std::max(LargeurMarqueur * pxParCm_, fm.height()));
+        const QRectF marqueur(x - std::round(largeur / 2), cadrePression_.top() + 2 * z, largeur,
                               fm.height() + 2 * z);
         p.fillRect(marqueur, couleur);
         p.setPen(Qt::white);

@@ -1,7 +1,9 @@
 #pragma once
 // Two graphs along the medium, sharing the model's centimetre axis: the
-// slices' displacement above, the level the sensors read below, then a copy
-// of the ruler. Drawn into a backing image, as the other canvases are.
+// slices' displacement above, the level the sensors read below (each where
+// its two slices are), then a copy of the ruler. A standing wave's medium
+// ends at its end mark, as in the model view. Drawn into a backing image, as
+// the other canvases are.
 
 #include "model/LeLongDuMilieu.h"
 
@@ -21,7 +23,7 @@ class PictureBox;
 
 /// The displacement curve and its points.
 inline const QColor CouleurDeplacement{0, 60, 170};
-/// The pressure steps inside the medium.
+/// The pressure curve inside the medium.
 inline const QColor CouleurPression{170, 0, 40};
 /// Nodes and antinodes, their dashed lines and letters.
 inline const QColor CouleurNoeud{200, 0, 0};
@@ -30,16 +32,17 @@ inline const QColor CouleurVentre{0, 130, 0};
 inline const QColor CouleurMarqueur1{128, 128, 255};
 inline const QColor CouleurMarqueur2{255, 128, 0};
 
-/// A sensor that is on: where it stands and what it reads.
+/// A sensor that is on: where it reads and what it reads.
 struct CapteurGraphe {
-    double x = 0;      ///< the marker's left edge (cm)
+    double x = 0;      ///< the middle of its two slices, `AbscisseLecture` (cm)
     double niveau = 0; ///< oscilloscope divisions
 };
 
 /// Everything the graphs show at one tick.
 struct ContenuGraphes {
-    std::vector<PointDeplacement> points; ///< one per slice, joined by the curve
-    std::vector<MarchePression> marches;  ///< one per centimetre of sensor abscissa
+    Bord bord = Bord::Progressive;        ///< where and how the medium ends
+    std::vector<PointDeplacement> points; ///< one per slice seen, joined by the curve
+    std::vector<PointPression> pressions; ///< one per place a sensor reads, joined likewise
     std::vector<PlaceRemarquable> places; ///< nodes and antinodes, lettered N and V
     double demiEchelle = 1;               ///< half-height of the displacement axis (cm)
     int16_t trancheColoree = 0;           ///< centre of the green group, 0 = none
@@ -64,7 +67,7 @@ public:
     const QImage& image() const { return image_; }
     /// Where a displacement (cm) at the model's abscissa x (cm) is drawn, in logical pixels.
     QPointF pixelDeplacement(double x, double deplacement) const;
-    /// Where a level (oscilloscope divisions) at the sensor abscissa x (cm) is drawn.
+    /// Where a level (oscilloscope divisions) at the model's abscissa x (cm) is drawn.
     QPointF pixelPression(double x, double niveau) const;
     /// Where each plot draws its curve inside its frame, in logical pixels
     /// (below it, a strip for the letters of the nodes and antinodes).
@@ -72,6 +75,9 @@ public:
     QRectF zonePression() const;
     /// Where the copy of the ruler stands, its centimetres on the plots' ones.
     QRectF placeRegle() const { return placeRegle_; }
+    /// The pressure axis's number at a level: divisions from the rest level,
+    /// a compression counted positive, with the interface's signs.
+    static QString graduationPression(int niveau);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -83,6 +89,7 @@ private:
     void dessine();
     void dessineCadres(QPainter& p);
     void dessineGroupe(QPainter& p);
+    void dessineBord(QPainter& p);
     void dessinePlaces(QPainter& p);
     void dessineDeplacement(QPainter& p);
     void dessinePression(QPainter& p);

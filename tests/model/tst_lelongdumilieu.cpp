@@ -1,7 +1,8 @@
 // The wave along the medium: the displacement points line up with the model
-// view and carry the slices' displacements, the pressure steps read what a
-// sensor reads, and the nodes and antinodes of a resonant standing wave stand
-// where the boundary conditions put them.
+// view and carry the slices' displacements, the pressure points stand where
+// a sensor reads and read what it reads, and the nodes and antinodes of a
+// resonant standing wave stand where the boundary conditions put them; a
+// standing wave's medium stops at its end mark.
 
 #include "Doublures.h"
 #include "model/Demarrage.h"
@@ -64,7 +65,7 @@ class TestLeLongDuMilieu : public QObject {
 private slots:
     // Places worked out by hand: the open left end is an antinode of
     // displacement at slice 5 (rest 2.5 cm, drawn at 4.15 cm); antinodes
-    // follow every half wavelength, nodes half-way. Slices span 2.15 to 26.65 cm.
+    // follow every half wavelength, nodes half-way, up to the end mark at 20 cm.
     void noeudsEtVentres_data() {
         QTest::addColumn<Bord>("bord");
         QTest::addColumn<double>("freq");
@@ -72,14 +73,14 @@ private slots:
         QTest::addColumn<QList<double>>("ventres"); // of displacement
         QTest::addColumn<QList<double>>("noeuds");
         QTest::newRow("open-open, lambda 10 cm")
-            << Bord::OuvertOuvert << 1.5 << 15.0 << QList<double>{4.15, 9.15, 14.15, 19.15, 24.15}
-            << QList<double>{6.65, 11.65, 16.65, 21.65, 26.65};
-        QTest::newRow("open-open, lambda 30 cm, a node on slice 50")
+            << Bord::OuvertOuvert << 1.5 << 15.0 << QList<double>{4.15, 9.15, 14.15, 19.15}
+            << QList<double>{6.65, 11.65, 16.65};
+        QTest::newRow("open-open, lambda 30 cm, the node on slice 50 behind the end")
             << Bord::OuvertOuvert << 0.5 << 15.0 << QList<double>{4.15, 19.15}
-            << QList<double>{11.65, 26.65};
+            << QList<double>{11.65};
         // 15 cm of medium from the open end: a node at the closed end, 19.15 cm.
         QTest::newRow("open-closed, lambda 20 cm")
-            << Bord::OuvertFerme << 2.5 << 50.0 << QList<double>{4.15, 14.15, 24.15}
+            << Bord::OuvertFerme << 2.5 << 50.0 << QList<double>{4.15, 14.15}
             << QList<double>{9.15, 19.15};
         QTest::newRow("open-closed, lambda 60 cm")
             << Bord::OuvertFerme << 0.5 << 30.0 << QList<double>{4.15} << QList<double>{19.15};
@@ -125,27 +126,36 @@ private slots:
         QVERIFY(NoeudsEtVentres(m, Bord::Progressive).empty());
     }
 
-    // The graphs after a real tick: one point per slice, where the model view
-    // draws the slice at rest and with its displacement; one step per
-    // centimetre of sensor abscissa reading what a sensor there reads.
-    void pointsEtMarches_data() {
+    // The graphs after a real tick: one point per slice seen, where the
+    // model view draws the slice at rest and with its displacement; one
+    // pressure point per whole centimetre of sensor abscissa, 0.9 cm right of
+    // it, in the middle of the two slices read, reading what a sensor there
+    // reads. A standing wave is seen up to its end mark at 20 cm: slices 1 to
+    // 36 (19.65 cm) and places up to 19.9 cm.
+    void pointsEtPressions_data() {
         QTest::addColumn<Bord>("bord");
         QTest::addColumn<bool>("periodique");
         QTest::addColumn<double>("freq");
         QTest::addColumn<int>("tempsMs");
-        QTest::newRow("progressive, 1.8 Hz, 1234 ms") << Bord::Progressive << true << 1.8 << 1234;
-        QTest::newRow("pulse, 1.8 Hz, 500 ms") << Bord::Progressive << false << 1.8 << 500;
+        QTest::addColumn<int>("tranches");
+        QTest::addColumn<int>("places");
+        QTest::newRow("progressive, 1.8 Hz, 1234 ms")
+            << Bord::Progressive << true << 1.8 << 1234 << 50 << 25;
+        QTest::newRow("pulse, 1.8 Hz, 500 ms")
+            << Bord::Progressive << false << 1.8 << 500 << 50 << 25;
         QTest::newRow("standing open-open, 1.5 Hz, 400 ms")
-            << Bord::OuvertOuvert << true << 1.5 << 400;
+            << Bord::OuvertOuvert << true << 1.5 << 400 << 36 << 20;
         QTest::newRow("standing open-closed, 2.5 Hz, 130 ms")
-            << Bord::OuvertFerme << true << 2.5 << 130;
-        QTest::newRow("vibrator still") << Bord::Progressive << true << 0.0 << 700;
+            << Bord::OuvertFerme << true << 2.5 << 130 << 36 << 20;
+        QTest::newRow("vibrator still") << Bord::Progressive << true << 0.0 << 700 << 50 << 25;
     }
-    void pointsEtMarches() {
+    void pointsEtPressions() {
         QFETCH(Bord, bord);
         QFETCH(bool, periodique);
         QFETCH(double, freq);
         QFETCH(int, tempsMs);
+        QFETCH(int, tranches);
+        QFETCH(int, places);
         Module1 m = Modele(bord, freq, bord == Bord::OuvertFerme ? 50 : 15, 0.3);
         m.AmplSoliton = 2;
         m.DebutSoliton = 0.25;
@@ -161,10 +171,11 @@ private slots:
         else
             CalculeTranches(m, e, alea);
 
-        const auto points = PointsDeplacement(m);
-        QCOMPARE(points.size(), std::size_t(NbTranches));
+        const double fin = FinMilieuVu(bord);
+        const auto points = PointsDeplacement(m, fin);
+        QCOMPARE(int(points.size()), tranches);
         double somme = 0;
-        for (int i = 1; i <= NbTranches; ++i) {
+        for (int i = 1; i <= tranches; ++i) {
             const PointDeplacement& p = points[std::size_t(i - 1)];
             QCOMPARE(p.tranche, i);
             QVERIFY(std::fabs(p.x - (i / 2.0 + 1.65)) < 1e-12);
@@ -175,21 +186,44 @@ private slots:
         }
         QVERIFY(somme > 0.1); // a wave, not a medium at rest
 
-        const auto marches = MarchesPression(m);
-        QCOMPARE(marches.size(), std::size_t(25));
-        for (std::size_t k = 0; k < marches.size(); ++k) {
-            const MarchePression& s = marches[k];
-            QCOMPARE(s.debut, double(k));
-            QCOMPARE(s.fin, k == 24 ? 24.956 : double(k + 1));
-            QCOMPARE(s.dansMilieu, k >= 2);
+        const auto pressions = PointsPression(m, fin);
+        QCOMPARE(int(pressions.size()), places);
+        for (std::size_t k = 0; k < pressions.size(); ++k) {
+            const PointPression& p = pressions[k];
+            QVERIFY(std::fabs(p.x - (k + 0.9)) < 1e-12);
+            QCOMPARE(p.dansMilieu, k >= 2);
             for (double dx : {0.0, 0.3, 0.75, 0.99})
-                if (s.debut + dx < s.fin)
-                    QCOMPARE(s.niveau, NiveauCapteur(m, float(s.debut + dx)));
+                QCOMPARE(p.niveau, NiveauCapteur(m, float(k + dx)));
         }
-        // Sensor at 5 cm: slices 8 and 9.
+        // Sensor at 5 cm: slices 8 (5.65 cm) and 9 (6.15 cm), read at 5.9 cm.
         const double attendu5 = freq == 0 ? 3 : (m.Elongation[9] - m.Elongation[8]) * 2 + 3;
-        QCOMPARE(marches[5].niveau, attendu5);
-        QCOMPARE(marches[0].niveau, freq == 0 ? 3.0 : 4.0);
+        QCOMPARE(pressions[5].niveau, attendu5);
+        QCOMPARE(pressions[0].niveau, freq == 0 ? 3.0 : 4.0);
+    }
+
+    // Where a sensor reads, worked out by hand from its marker's abscissa:
+    // slices a = 2 floor(x - 1) and a + 1, at rest at a/2 + 1.65 and
+    // (a + 1)/2 + 1.65 cm, so in the middle at a/2 + 1.9 cm.
+    void abscisseLecture_data() {
+        QTest::addColumn<float>("x");
+        QTest::addColumn<double>("lu");
+        QTest::newRow("2.0 cm: slices 2 and 3") << 2.0f << 2.9;
+        QTest::newRow("2.9 cm: the same slices") << 2.9f << 2.9;
+        QTest::newRow("3.0 cm: slices 4 and 5") << 3.0f << 3.9;
+        QTest::newRow("marker 2 at load, 19.473 cm: slices 36 and 37") << 19.473f << 19.9;
+        QTest::newRow("1.5 cm, outside: slices 0 and 1") << 1.5f << 1.9;
+    }
+    void abscisseLecture() {
+        QFETCH(float, x);
+        QFETCH(double, lu);
+        QVERIFY2(std::fabs(AbscisseLecture(x) - lu) < 1e-9,
+                 qPrintable(QString::number(AbscisseLecture(x))));
+        // The middle of the pair the oscilloscope reads, where there is one.
+        Module1 m;
+        Demarrage(m);
+        if (const auto a = PremiereTrancheCapteur(x))
+            QVERIFY(std::fabs(AbscisseLecture(x) - ((m.PosRepos[*a] + m.PosRepos[*a + 1]) / 2 +
+                                                    DecalageModele)) < 1e-12);
     }
 
     // The displacement axis holds the largest swing the wave can make, on a

@@ -29,7 +29,7 @@ attendu=$(sort <<'FIN'
 -rw-r--r-- root/root ./usr/share/icons/hicolor/scalable/apps/vibralume.svg
 -rw-r--r-- root/root ./usr/share/man/fr/man1/vibralume.1.gz
 -rw-r--r-- root/root ./usr/share/man/man1/vibralume.1.gz
--rw-r--r-- root/root ./usr/share/metainfo/io.github.vibralume.Vibralume.metainfo.xml
+-rw-r--r-- root/root ./usr/share/metainfo/io.github.vibralume.vibralume.metainfo.xml
 FIN
 )
 liste=$(dpkg-deb -c "$paquet")
@@ -69,6 +69,9 @@ for bib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libpulse0 \
     libqt6svg6 libqt6pdf6 libqt6pdfwidgets6; do
     [[ ", $depends" == *", $bib (>= "* ]] || echec "Depends lacks $bib: $depends"
 done
+# Qt's own texts in French.
+[[ ", $depends, " == *", qt6-translations-l10n, "* ]] ||
+    echec "Depends lacks qt6-translations-l10n: $depends"
 
 # dpkg checks what it unpacks against md5sums: made after the last change.
 controle=$(mktemp -d)

@@ -6,8 +6,10 @@
 #include "sound/Generateur.h"
 #include "sound/Lecture.h"
 #include "sound/LitTon.h"
+#include "sound/SonLecture.h"
 #include "tests/sound/ErreurStandard.h"
 #include "tests/sound/FichierTon.h"
+#include "tests/sound/LectureSeule.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -83,6 +85,7 @@ private slots:
     void boucleSansCouture();
     void boucleRemplacee();
     void sansServeur();
+    void ancienTonJamaisJoue();
 };
 
 void TestLecture::litTonRelitLeGenerateur() {
@@ -211,6 +214,28 @@ void TestLecture::sansServeur() {
     const std::string texte = journal.str();
     QCOMPARE(std::count(texte.begin(), texte.end(), '\n'), 1);
     QVERIFY(texte.find("vibralume") == 0);
+}
+
+// A read-only data folder (a full or read-only home) over the tone of an
+// earlier run, 2300 Hz: the new tone cannot be written, so nothing is
+// played until a write succeeds again.
+void TestLecture::ancienTonJamaisJoue() {
+    QTemporaryDir donnees;
+    QVERIFY(GenereSon(2300.0, 6553, chemin(donnees.path())));
+    std::ostringstream journal;
+    DossierSon dossier(chemin(donnees.path()), journal, DossierSon::Repli::Aucun);
+    SonLecture son(dossier, journal);
+    {
+        essai::LectureSeule lectureSeule(donnees.path());
+        QVERIFY2(lectureSeule.ferme(), "the folder still takes files: the case proves nothing");
+        QVERIFY(!son.GenereSon(1800.0, 6553) && !son.tonDisponible());
+        son.JoueSon();
+        QCOMPARE(son.lecture().echantillonsEnBoucle(), std::size_t(0)); // 192 for the old tone
+    }
+    QVERIFY2(journal.str().find("le son reste muet") != std::string::npos, journal.str().c_str());
+    QVERIFY(son.GenereSon(1800.0, 6553));
+    son.JoueSon();
+    QCOMPARE(son.lecture().echantillonsEnBoucle(), std::size_t(245));
 }
 
 QTEST_GUILESS_MAIN(TestLecture)

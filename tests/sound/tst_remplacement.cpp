@@ -5,6 +5,7 @@
 #include "sound/Generateur.h"
 #include "sound/RemplacementAtomique.h"
 #include "tests/sound/FichierTon.h"
+#include "tests/sound/LectureSeule.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,9 +13,9 @@
 #include <QTest>
 
 #include <csignal>
+#include <optional>
 #include <random>
 #include <sstream>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -96,6 +97,7 @@ private slots:
     void repli();
     void dossierEcrivableSansRepli();
     void aucunDossierEcrivable();
+    void arbreDeConstruction();
     void dossierDonnees_data();
     void dossierDonnees();
     void dossierExecutable();
@@ -212,6 +214,7 @@ void TestRemplacement::repli() {
     xdg.mets(racine.filePath(QStringLiteral("donnees")).toUtf8());
 
     QString programme;
+    std::optional<essai::LectureSeule> lectureSeule;
     if (cas == QLatin1String("fichier")) {
         QFile f(racine.filePath(QStringLiteral("programme")));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -221,13 +224,8 @@ void TestRemplacement::repli() {
     } else {
         programme = racine.filePath(QStringLiteral("bin"));
         QVERIFY(QDir().mkpath(programme));
-        QVERIFY(chmod(programme.toLocal8Bit().constData(), 0555) == 0);
-        QFile sonde(programme + QStringLiteral("/sonde"));
-        if (sonde.open(QIODevice::WriteOnly)) {
-            sonde.remove();
-            chmod(programme.toLocal8Bit().constData(), 0755);
-            QSKIP("running with the right to write into read-only folders (root)");
-        }
+        lectureSeule.emplace(programme);
+        QVERIFY2(lectureSeule->ferme(), "the folder still takes files: the case proves nothing");
     }
 
     std::ostringstream journal;
@@ -249,7 +247,6 @@ void TestRemplacement::repli() {
     // An invalid frequency is not a reason to move again nor to speak.
     QVERIFY(!dossier.genere(0.0, 6553));
     QCOMPARE(journal.str(), texte);
-    chmod(programme.toLocal8Bit().constData(), 0755);
 }
 
 void TestRemplacement::dossierEcrivableSansRepli() {
@@ -286,6 +283,17 @@ void TestRemplacement::aucunDossierEcrivable() {
     QVERIFY2(texte.find("le son est écrit") == std::string::npos, texte.c_str());
     QCOMPARE(QDir(racine.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList{QStringLiteral("fichier")});
+}
+
+// Run from its build tree (as this test is), the program writes beside
+// itself; the bin folder of an unpacked package is no build tree.
+void TestRemplacement::arbreDeConstruction() {
+    std::ostringstream journal;
+    QCOMPARE(DossierSon::pourExecutable(journal).dossier(), DossierSon::dossierExecutable());
+    QTemporaryDir racine;
+    QVERIFY(QDir(racine.path()).mkpath(QStringLiteral("usr/bin")));
+    QVERIFY(
+        !DossierSon::estArbreDeConstruction(chemin(racine.filePath(QStringLiteral("usr/bin")))));
 }
 
 void TestRemplacement::dossierDonnees_data() {

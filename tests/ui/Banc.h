@@ -28,6 +28,7 @@ public:
     }
     void JoueSon() override { ++joue; }
     void ArreteSon() override { ++arrete; }
+    bool tonDisponible() const override { return dossier_.tonDisponible(); }
     /// The tone file the window had written.
     std::filesystem::path cheminTon() const { return dossier_.cheminTon(); }
 

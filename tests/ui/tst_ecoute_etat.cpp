@@ -27,6 +27,7 @@ public:
         ton = fichier;
     }
     void ArreteSon() override { joue = false; }
+    bool tonDisponible() const override { return true; }
 
     double fichier = 0; ///< the tone file's frequency
     double ton = 0;     ///< the tone playing, while `joue`

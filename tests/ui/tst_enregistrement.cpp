@@ -15,9 +15,13 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTimer>
+#include <cerrno>
 
 using namespace vibralume;
 
@@ -141,7 +145,7 @@ private slots:
                 l.replace(QLatin1Char(','), QLatin1Char('.')); // decimal commas, for reading
         int k = 0;
         QStringList commentaires;
-        while (lignes[k].startsWith(QLatin1String("# ")))
+        while (lignes[k].contains(QRegularExpression(QStringLiteral("^\"?# "))))
             commentaires << lignes[k++].mid(2);
         for (const char* c :
              {"fréquence f = 1,8 Hz", "célérité v = 15 cm/s", "longueur d'onde λ = 8,33 cm",
@@ -150,7 +154,8 @@ private slots:
               "sensibilité horizontale : 0,2 s/div"})
             QVERIFY2(commentaires.contains(QString::fromUtf8(c)), c);
         QCOMPARE(lignes[k++], QStringLiteral("temps (s);capteur 1 (div);capteur 2 (div)"));
-        // 2 s sweeps: the previous one (36002 to 36004 s) and the current one.
+        // 2 s sweeps: the previous one (36002 to 36004 s), from which the
+        // times count, and the current one.
         std::vector<std::array<double, 3>> gardes;
         for (const auto& l : attendus)
             if (l[0] >= 36002)
@@ -159,7 +164,7 @@ private slots:
         for (const auto& l : gardes) {
             const QStringList champs = lignes[k++].split(QLatin1Char(';'));
             QCOMPARE(champs.size(), 3);
-            QCOMPARE(champs[0].toDouble(), l[0]);
+            QCOMPARE(champs[0].toDouble(), std::round(l[0] * 1000 - 36002000) / 1000);
             QVERIFY(std::abs(champs[1].toDouble() - l[1]) < 1e-5);
             if (std::isnan(l[2]))
                 QVERIFY(champs[2].isEmpty());
@@ -168,44 +173,91 @@ private slots:
         }
     }
 
-    // A save that cannot be made: a message that says where and why, no file
-    // and no temporary one left behind, the window as it was.
+    // A CSV that cannot be saved: a message that says where and why, an
+    // older file of that name whole, nothing else left behind, the window as
+    // it was. A full disk is a small tmpfs filled up where mounting is
+    // allowed, and everywhere a write that stops halfway with ENOSPC.
     void echec_data() {
         QTest::addColumn<QString>("cas");
-        QTest::newRow("folder missing") << "absent";
-        QTest::newRow("disk full") << "plein";
+        QTest::addColumn<bool>("ancien");
+        QTest::newRow("folder missing") << "absent" << false;
+        for (const char* cas : {"tmpfs", "ecriture"})
+            for (bool ancien : {false, true})
+                QTest::addRow("%s, %s file", cas, ancien ? "older" : "new") << cas << ancien;
     }
     void echec() {
         QFETCH(QString, cas);
+        QFETCH(bool, ancien);
         Atelier a;
         a.tick(0.5);
-        QString dossier;
+        QString dossier = a.dossier.filePath(QStringLiteral("petit"));
+        QDir().mkpath(dossier);
         if (cas == QLatin1String("absent")) {
             QFile f(a.dossier.filePath(QStringLiteral("fichier")));
             QVERIFY(f.open(QIODevice::WriteOnly));
             dossier = a.dossier.filePath(QStringLiteral("fichier/sous-dossier"));
-        } else {
-            dossier = a.dossier.filePath(QStringLiteral("petit"));
-            QDir().mkpath(dossier);
-            if (QProcess::execute(QStringLiteral("mount"),
-                                  {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                   QStringLiteral("-o"), QStringLiteral("size=16k"),
-                                   QStringLiteral("tmpfs"), dossier}) != 0)
-                QSKIP("no right to mount a small file system here");
+        } else if (cas == QLatin1String("ecriture")) {
+            a.e.setEcriture([](QIODevice& f, const QByteArray& octets) {
+                const qint64 n = f.write(octets.left(octets.size() / 2));
+                errno = ENOSPC;
+                return n;
+            });
+        } else if (QProcess::execute(QStringLiteral("mount"),
+                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                      QStringLiteral("-o"), QStringLiteral("size=16k"),
+                                      QStringLiteral("tmpfs"), dossier}) != 0) {
+            QSKIP("no right to mount a small file system here");
         }
-        a.chemin = dossier + QStringLiteral("/fenetre.png");
+        const auto demonte = qScopeGuard([&] {
+            if (cas == QLatin1String("tmpfs"))
+                QProcess::execute(QStringLiteral("umount"), {dossier});
+        });
+        a.chemin = dossier + QStringLiteral("/mesures.csv");
+        QStringList restent;
+        if (ancien) {
+            QFile f(a.chemin);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("ancien\n") == 7);
+            restent << QStringLiteral("mesures.csv");
+        }
+        if (cas == QLatin1String("tmpfs")) {
+            QFile f(dossier + QStringLiteral("/plein"));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (f.write(QByteArray(1024, 'x')) > 0) {
+            }
+            restent << QStringLiteral("plein");
+        }
         const Module1 avant = a.m;
-        a.e.enregistreImageImpression(); // a picture larger than 16 kB
-        const QStringList restes = QDir(dossier).entryList(QDir::Files | QDir::Hidden);
-        if (cas == QLatin1String("plein"))
-            QProcess::execute(QStringLiteral("umount"), {dossier});
+        a.e.exporteMesures();
+        QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden, QDir::Name), restent);
+        QFile f(a.chemin);
+        QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(),
+                 QByteArray(ancien ? "ancien\n" : ""));
+        const QString raison = cas == QLatin1String("absent")
+                                   ? QStringLiteral("le dossier n'existe pas")
+                                   : QStringLiteral("le disque est plein");
         QCOMPARE(a.alertes.size(), 1);
-        QVERIFY(a.alertes[0].contains(QStringLiteral("n'a pas pu être enregistré")));
-        QVERIFY(a.alertes[0].contains(QStringLiteral("fenetre.png")));
-        QVERIFY(!QFile::exists(a.chemin));
-        QCOMPARE(restes, QStringList());
+        QVERIFY2(a.alertes[0].contains(
+                     QStringLiteral("mesures.csv » n'a pas pu être enregistré : ") + raison),
+                 qPrintable(a.alertes[0]));
         QCOMPARE(a.m.TempsMs, avant.TempsMs);
         QVERIFY(a.montre("Oscilloscope") && a.montre("Micro1"));
+    }
+
+    // The program's own file dialog gives a name typed bare its extension.
+    void extensionParDefaut() {
+        Atelier a;
+        Enregistrement e(*a.os, {}, [&](const QString& m) { a.alertes << m; });
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                d->selectFile(a.dossier.filePath(QStringLiteral("mesures")));
+                static_cast<QDialog*>(d)->accept(); // QFileDialog hides it
+            } else if (QWidget* w = QApplication::activeModalWidget()) {
+                w->close(); // never a modal loop left running
+            }
+        });
+        e.exporteMesures();
+        QCOMPARE(QDir(a.dossier.path()).entryList(QDir::Files),
+                 QStringList(QStringLiteral("mesures.csv")));
     }
 
     // A right click on the grey background opens the menu; on the model it
@@ -224,6 +276,9 @@ private slots:
                               "Plein écran", "Raccourcis clavier", "À propos de Vibralume"})
             QVERIFY2(textes.contains(QString::fromUtf8(t)), t);
         QVERIFY(!a.complements.menu().menuA(a.w("ModeleMicro")->geometry().center()));
+        // A panel's background too, but not a control a click acts on.
+        QVERIFY(a.complements.menu().menuA(a.w("OndePeriodique")->pos() + QPoint(3, 3)));
+        QVERIFY(!a.complements.menu().menuA(a.w("Command4")->geometry().center()));
         QTest::mouseClick(a.w("ModeleMicro"), Qt::RightButton);
         QCOMPARE(a.m.TrancheColoree, int16_t(0));
         // The About window tells the version and the licence.

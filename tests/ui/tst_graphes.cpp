@@ -1,8 +1,9 @@
 // The graphs window beside the main window: what it draws after each tick is
 // the model's own displacements and the levels the sensors read, where the
-// axes say; it stands still with the pause and moves with a step; it marks
-// the sensors, the green group and the nodes; it saves its picture; the key
-// and the background's menu open it.
+// axes say and where the sensors read, a standing wave's medium up to its end
+// mark; it stands still with the pause and moves with a step; it marks the
+// sensors, the green group and the nodes; it saves its picture; the key and
+// the background's menu open it.
 
 #include "Banc.h"
 #include "model/LeLongDuMilieu.h"
@@ -77,11 +78,12 @@ struct Atelier : Banc {
     QRectF lettre(const QRectF& zone, double x) const {
         return QRectF(g.pixelDeplacement(x, 0).x() - 7, zone.bottom() + 1, 14, 14);
     }
+    /// Where the sensors that are on read.
     std::vector<double> capteurs() {
         std::vector<double> x;
         for (int16_t n : {1, 2})
             if (os->mesures().capteurActif(n))
-                x.push_back(os->mesures().abscisseCapteur(n));
+                x.push_back(AbscisseLecture(os->mesures().abscisseCapteur(n)));
         return x;
     }
 
@@ -89,15 +91,19 @@ struct Atelier : Banc {
     // sensors' levels, in the series and on the pixels.
     void verifieSuitLeModele() {
         const ContenuGraphes& c = g.contenu();
-        QCOMPARE(c.points.size(), std::size_t(NbTranches));
-        for (int i = 1; i <= NbTranches; ++i)
+        // A standing wave as far as its end mark, slices 1 to 36.
+        const bool progressive = os->controle<QAbstractButton>("OndeProgressive")->isChecked();
+        QCOMPARE(c.bord == Bord::Progressive, progressive);
+        const int vues = progressive ? NbTranches : 36;
+        QCOMPARE(int(c.points.size()), vues);
+        for (int i = 1; i <= vues; ++i)
             QCOMPARE(c.points[std::size_t(i - 1)].deplacement, m.Elongation[i]);
-        QCOMPARE(c.marches.size(), std::size_t(25));
-        for (std::size_t k = 0; k < c.marches.size(); ++k)
-            QCOMPARE(c.marches[k].niveau, NiveauCapteur(m, float(k)));
+        QCOMPARE(c.pressions.size(), std::size_t(progressive ? 25 : 20));
+        for (std::size_t k = 0; k < c.pressions.size(); ++k)
+            QCOMPARE(c.pressions[k].niveau, NiveauCapteur(m, float(k)));
         // A point of the curve on each of these slices, and none at the
         // opposite displacement, which a wrong sign would give.
-        for (int i : {6, 12, 19, 27, 33, 41}) {
+        for (int i : {6, 12, 19, 27, 33, progressive ? 41 : 36}) {
             const double x = m.PosRepos[i] + 1.65;
             const double e = m.Elongation[i];
             const QColor attendu = m.TrancheColoree && std::abs(i - m.TrancheColoree) <= 2
@@ -122,15 +128,34 @@ struct Atelier : Banc {
                      qPrintable(QString::number(k)));
             QVERIFY(!contient(QRectF(x + cm / 2 - 2, y, 4, 1), Qt::black, 60));
         }
-        // The middle of each step inside the medium, away from the sensors' lines.
+        // Each place a sensor reads inside the medium, and the line half-way
+        // to the next, away from the sensors' own lines.
         const auto xs = capteurs();
-        for (int k = 2; k < 24; ++k) {
-            const QPointF p = g.pixelPression(k + 0.5, c.marches[std::size_t(k)].niveau);
+        for (std::size_t k = 2; k < c.pressions.size(); ++k) {
+            const PointPression& a = c.pressions[k];
+            const PointPression& b = c.pressions[std::min(k + 1, c.pressions.size() - 1)];
             const bool pres = std::any_of(xs.begin(), xs.end(),
-                                          [&](double x) { return std::abs(x - (k + 0.5)) < 0.3; });
-            if (!pres && g.zonePression().contains(p))
+                                          [&](double x) { return std::abs(x - a.x - 0.5) < 0.8; });
+            const QPointF p = g.pixelPression(a.x, a.niveau);
+            const QPointF q = g.pixelPression((a.x + b.x) / 2, (a.niveau + b.niveau) / 2);
+            if (!pres && g.zonePression().contains(p) && g.zonePression().contains(q)) {
                 QCOMPARE(pixel(p), CouleurPression);
+                QVERIFY2(contient(QRectF(q - QPointF(1, 1), QSizeF(2, 2)), CouleurPression, 40),
+                         qPrintable(QString::number(a.x)));
+            }
         }
+        // Right of the end mark, its grey and nothing of the medium; a
+        // progressive wave runs to the edge.
+        const QRectF d = g.zoneDeplacement(), z = g.zonePression();
+        const double xf = g.pixelDeplacement(AbscisseBord, 0).x() + 3;
+        QCOMPARE(contient(QRectF(xf, d.top(), d.right() - xf, d.height()), CouleurDeplacement),
+                 progressive);
+        QCOMPARE(contient(QRectF(xf, z.top(), z.right() - xf, z.height()), CouleurPression),
+                 progressive);
+        const QColor bord =
+            c.bord == Bord::OuvertFerme ? QColor(224, 224, 224) : QColor(128, 128, 128);
+        if (!progressive)
+            QCOMPARE(pixel(QPointF(xf + 10, d.center().y())), bord);
     }
 };
 
@@ -194,6 +219,12 @@ private slots:
         };
         QVERIFY(std::abs(premier(NoeudOuVentre::Noeud) - premierNoeud) < 1e-6);
         QVERIFY(std::abs(premier(NoeudOuVentre::Ventre) - premierVentre) < 1e-6);
+        // The pressure curve crosses the rest level on each pressure node.
+        for (const PlaceRemarquable& pl : places)
+            if (pl.grandeur == Grandeur::Pression && pl.nature == NoeudOuVentre::Noeud)
+                QVERIFY(a.contient(
+                    QRectF(a.g.pixelPression(pl.x, NiveauRepos) - QPointF(1, 1), QSizeF(2, 2)),
+                    CouleurPression, 40));
         // Lettered in their colours: a node of displacement is an antinode of pressure.
         QVERIFY(a.contient(a.lettre(d, premierNoeud), CouleurNoeud, 40));
         QVERIFY(a.contient(a.lettre(p, premierNoeud), CouleurVentre, 40));
@@ -235,15 +266,18 @@ private slots:
         a.verifieSuitLeModele();
     }
 
-    // Sensors that are on, where they are, in their colours; those that are
-    // off, nowhere; the green group on its five slices.
+    // Sensors that are on, where they read (the middle of their two slices,
+    // not their marker's edge), in their colours; those that are off,
+    // nowhere; the green group on its five slices.
     void marques_data() {
         QTest::addColumn<double>("x1"); // negative: off
         QTest::addColumn<double>("x2");
         QTest::addColumn<int>("groupe");
-        QTest::newRow("sensor 1 at 6.3 cm, group around slice 20") << 6.3 << -1.0 << 20;
-        QTest::newRow("both sensors, no group") << 3.2 << 14.6 << 0;
-        QTest::newRow("sensor 2 alone at 21.4 cm, group around 8") << -1.0 << 21.4 << 8;
+        QTest::newRow("sensor 1 at 6.3 cm, reading at 6.9, group around slice 20")
+            << 6.3 << -1.0 << 20;
+        QTest::newRow("both sensors, reading at 3.9 and 14.9, no group") << 3.2 << 14.6 << 0;
+        QTest::newRow("sensor 2 alone at 21.4 cm, reading at 21.9, group around 8")
+            << -1.0 << 21.4 << 8;
     }
     void marques() {
         QFETCH(double, x1);
@@ -273,7 +307,8 @@ private slots:
             const double x = xs[std::size_t(n - 1)];
             const auto& capteur = c.capteurs[std::size_t(n - 1)];
             const QColor couleur = n == 1 ? CouleurMarqueur1 : CouleurMarqueur2;
-            const double px = a.g.pixelDeplacement(x, 0).x();
+            const double lu = std::floor(x) + 0.9;
+            const double px = a.g.pixelDeplacement(lu, 0).x();
             if (x < 0) {
                 QVERIFY(!capteur);
                 QVERIFY(
@@ -281,12 +316,16 @@ private slots:
                 continue;
             }
             QVERIFY(capteur);
-            QCOMPARE(capteur->x, double(mesures.abscisseCapteur(n)));
-            QVERIFY(std::abs(capteur->x - x) < 0.05);
+            QVERIFY(std::abs(capteur->x - lu) < 1e-9);
             QCOMPARE(capteur->niveau, NiveauCapteur(a.m, mesures.abscisseCapteur(n)));
-            // Its line over both plots, above the curve and below the steps.
+            // Its line over both plots, its marker and its dot where it
+            // reads; nothing of it at its marker's edge.
             QVERIFY(a.contient(QRectF(px - 2, d.top() + 2, 4, 2), couleur));
             QVERIFY(a.contient(QRectF(px - 2, a.g.pixelPression(0, 5.5).y(), 4, 2), couleur));
+            QVERIFY(a.contient(QRectF(px + 3, p.top() + 3, 2, 2), couleur));
+            QCOMPARE(a.pixel(a.g.pixelPression(lu, capteur->niveau)), couleur);
+            const double bord = a.g.pixelDeplacement(x, 0).x();
+            QVERIFY(!a.contient(QRectF(bord - 2, d.top(), 4, d.height()), couleur));
         }
         // The group: a pale green band over the pressure plot, green points.
         const double xGroupe = (groupe ? groupe : 20) / 2.0 + 1.65;
@@ -369,6 +408,20 @@ private slots:
                          l.touches == QStringLiteral("W") &&
                          l.effet.contains(QStringLiteral("Graphes"));
         QVERIFY(liste);
+    }
+
+    // The pressure axis counts divisions from the rest level, compressions up.
+    void graduationPression_data() {
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("top of the screen") << 0 << QStringLiteral("+3");
+        QTest::newRow("rest") << 3 << QStringLiteral("0");
+        QTest::newRow("a rarefaction") << 4 << QStringLiteral("-1");
+    }
+    void graduationPression() {
+        QFETCH(int, niveau);
+        QFETCH(QString, texte);
+        QCOMPARE(GraphesMilieu::graduationPression(niveau), texte);
     }
 
     // The drawing fills the window at any size, its axes stretched with it;

@@ -10,7 +10,9 @@
 #include "ui/MenuFond.h"
 #include "ui/Reglages.h"
 
+#include <QDialogButtonBox>
 #include <QMenu>
+#include <QPushButton>
 #include <optional>
 
 using namespace vibralume;
@@ -179,6 +181,18 @@ private slots:
         }
         QVERIFY(Langue::installe(Langue::francais()));
         QCOMPARE(Langue::installee(), Langue::francais());
+    }
+
+    // Qt's own texts (dialog buttons, standard menus) follow the interface,
+    // and none of the French is left once English is chosen.
+    void textesDeQt() {
+        for (const auto& [langue, annuler] :
+             {std::pair{"fr", "Annuler"}, {"en", "Cancel"}, {"fr", "Annuler"}}) {
+            QVERIFY(Langue::installe(QString::fromLatin1(langue)));
+            QDialogButtonBox boutons(QDialogButtonBox::Cancel);
+            QCOMPARE(boutons.button(QDialogButtonBox::Cancel)->text(),
+                     QString::fromLatin1(annuler));
+        }
     }
 };
 

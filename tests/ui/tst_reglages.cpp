@@ -4,6 +4,7 @@
 // page's keys.
 
 #include "Banc.h"
+#include "tests/sound/LectureSeule.h"
 #include "ui/Accueil.h"
 #include "ui/ClavierAccueil.h"
 #include "ui/ComplementsOS.h"
@@ -71,50 +72,96 @@ private slots:
     }
 
     // Whatever cannot be trusted goes back to its default, the rest is kept,
-    // and one line tells where the file is.
+    // and one line tells where the file is and which keys were defaulted. A
+    // damaged file goes aside, in place of an older one, for a clean one: what
+    // is set afterwards is read back at the next start without a word.
     void fichierEndommage_data() {
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<int>("zoom");
         QTest::addColumn<int>("volume");
-        QTest::addColumn<bool>("averti");
+        QTest::addColumn<QString>("dit"); // "": nothing; "*": moved aside; else the keys defaulted
         QTest::newRow("sound") << QByteArray("[affichage]\nzoom=175\n[son]\nvolume=30\n") << 175
-                               << 30 << false;
+                               << 30 << "";
         QTest::newRow("not text") << QByteArray("[affichage]\nzoom=150\n\x01\x02\x03\n") << 100
-                                  << 100 << true;
+                                  << 100 << "*";
         QTest::newRow("binary garbage")
-            << QByteArray::fromHex("000102ff20676172626167652080") << 100 << 100 << true;
+            << QByteArray::fromHex("000102ff20676172626167652080") << 100 << 100 << "*";
         QTest::newRow("unclosed section")
-            << QByteArray("[affichage\nzoom=150\n") << 100 << 100 << true;
+            << QByteArray("[affichage\nzoom=150\n") << 100 << 100 << "*";
+        QTest::newRow("undecodable value")
+            << QByteArray("[son]\nvolume=30\nmuet=@Variant(\\0\\0\\0\\x7f\\0\\0)\n") << 100 << 100
+            << "*";
         QTest::newRow("zoom out of range, volume kept")
-            << QByteArray("[affichage]\nzoom=1000\n[son]\nvolume=30\n") << 100 << 30 << true;
+            << QByteArray("[affichage]\nzoom=1000\n[son]\nvolume=30\n") << 100 << 30
+            << "affichage/zoom";
         QTest::newRow("words for numbers")
             << QByteArray("[affichage]\nzoom=grand\n[son]\nvolume=fort\nmuet=peut-etre\n") << 100
-            << 100 << true;
-        QTest::newRow("negative volume") << QByteArray("[son]\nvolume=-5\n") << 100 << 100 << true;
+            << 100 << "affichage/zoom, son/volume, son/muet";
+        QTest::newRow("negative volume")
+            << QByteArray("[son]\nvolume=-5\n") << 100 << 100 << "son/volume";
     }
     void fichierEndommage() {
         QFETCH(QByteArray, contenu);
         QFETCH(int, zoom);
         QFETCH(int, volume);
-        QFETCH(bool, averti);
+        QFETCH(QString, dit);
+        const bool deCote = dit == QLatin1String("*");
         QTemporaryDir d;
         const QString fichier = d.filePath(QStringLiteral("vibralume.ini"));
-        QFile f(fichier);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contenu);
-        f.close();
+        const QString aCote = fichier + QStringLiteral(".endommage");
+        for (const auto& [nom, octets] : {std::pair{fichier, contenu}, {aCote, "plus ancien"}}) {
+            QFile f(nom);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(octets);
+        }
         std::ostringstream journal;
         Reglages r(fichier, journal);
         const ValeursReglages v = r.lis();
         QCOMPARE(v.zoomPourcent, zoom);
         QCOMPARE(v.volume, volume);
-        QCOMPARE(lignes(journal), std::size_t(averti ? 1 : 0));
-        if (averti) {
-            QVERIFY(journal.str().find("vibralume : réglages") == 0);
-            QVERIFY(journal.str().find(fichier.toStdString()) != std::string::npos);
+        QCOMPARE(lignes(journal), std::size_t(dit.isEmpty() ? 0 : 1));
+        const QString texte = QString::fromStdString(journal.str());
+        if (!dit.isEmpty()) {
+            QVERIFY(texte.startsWith(QStringLiteral("vibralume : réglages")));
+            QVERIFY(texte.contains(fichier));
         }
+        if (!dit.isEmpty() && !deCote)
+            QVERIFY2(texte.endsWith(QStringLiteral("valeurs par défaut pour %1\n").arg(dit)),
+                     qPrintable(texte));
+        QCOMPARE(texte.contains(aCote), deCote);
+        QFile deplace(aCote);
+        QVERIFY(deplace.open(QIODevice::ReadOnly));
+        QCOMPARE(deplace.readAll(), deCote ? contenu : QByteArray("plus ancien"));
         r.lis();
-        QCOMPARE(lignes(journal), std::size_t(averti ? 1 : 0)); // said once
+        QCOMPARE(journal.str(), texte.toStdString()); // said once
+
+        r.ecrisLangue(QStringLiteral("en"));
+        std::ostringstream ensuite;
+        const ValeursReglages relues = Reglages(fichier, ensuite).lis();
+        QCOMPARE(relues.langue, QStringLiteral("en"));
+        QCOMPARE(relues.zoomPourcent, zoom);
+        QCOMPARE(relues.volume, volume);
+        QCOMPARE(lignes(ensuite), std::size_t(dit.isEmpty() || deCote ? 0 : 1));
+    }
+
+    // Settings in a read-only folder keep what they hold, and the first
+    // change lost is said, once, without a word of defaults.
+    void lectureSeule() {
+        QTemporaryDir d;
+        const QString fichier = d.filePath(QStringLiteral("vibralume.ini"));
+        std::ostringstream journal;
+        Reglages r(fichier, journal);
+        r.ecrisVolume(30);
+        {
+            essai::LectureSeule lectureSeule(d.path());
+            QVERIFY2(lectureSeule.ferme(), "the folder still takes files: the case proves nothing");
+            r.ecrisVolume(50);
+            r.ecrisZoom(150);
+        }
+        const QString texte = QString::fromStdString(journal.str());
+        QCOMPARE(lignes(journal), std::size_t(1));
+        QVERIFY2(texte.contains(fichier) && !texte.contains(QStringLiteral("valeurs par défaut")),
+                 qPrintable(texte));
     }
 
     // The volume: steps of 10 %, kept within 0 and 100, its cube as the gain,

@@ -1,6 +1,7 @@
 // The main window enlarged, reduced and full screen, as a teacher does it:
 // every place, size and font follows the layout's twips at the new scale,
-// the drawings are made again, and the running simulation loses nothing.
+// the drawings are made again, the oscilloscope with its traces, and the
+// running simulation loses nothing.
 
 #define QTEST_QPA_MOUSE_HANDLING
 
@@ -105,8 +106,7 @@ private slots:
         const auto etiquettes = b.os->findChildren<Etiquette*>();
         QVERIFY(etiquettes.size() > 30);
         for (Etiquette* e : etiquettes)
-            if (!e->text().isEmpty())
-            {
+            if (!e->text().isEmpty()) {
                 const QString nom = e->objectName() + e->property("Index").toString();
                 aCent.insert(nom, e->nombreLignes());
                 if (e->largeurLignes() <= e->contentsRect().width())
@@ -213,6 +213,62 @@ private slots:
         };
         QCOMPARE(vu(10), VertTranches);
         QCOMPARE(vu(20), QColor(Qt::black));
+    }
+
+    // The trace of the sweep in progress is drawn again at every new size,
+    // full screen and back included; a new time base and the start of a new
+    // sweep still wipe it, and it stays wiped through a zoom.
+    void traceConservee() {
+        Banc b;
+        ZoomOS zoomOS(*b.os);
+        b.os->Timer1().start(1 << 30); // running: the ticks read the clock
+        b.os->AfficheModeleMicro();
+        b.os->mesures().AfficheOscilloscope();
+        b.os->mesures().ActiveCapteur(1);
+        auto* oscillo = b.os->controle<PictureBox>("Oscillo");
+        // Where each tick's segment ended, in divisions.
+        auto ticks = [&](double de, double a) {
+            QList<QPointF> fins;
+            for (double t = de; t < a + 1e-9; t += 0.1) {
+                b.horloge.lecture = 36000 + t;
+                b.os->Timer1_Timer();
+                const double D = b.m.DureeBalayage;
+                fins << QPointF(PositionBalayage(b.m.TempsMs, D) * 10 / D, b.m.PressionPrec[1]);
+            }
+            return fins;
+        };
+        // How many of `fins` show the trace's colour, at the screen's scale now.
+        auto vus = [&](const QList<QPointF>& fins) {
+            const QImage& image = oscillo->image();
+            int n = 0;
+            for (const QPointF& f : fins) {
+                const QPointF p = oscillo->versPixels(f.x(), f.y()) * oscillo->ratio();
+                n += image.pixelColor(int(std::nearbyint(p.x())), int(std::nearbyint(p.y()))) ==
+                     CouleurCapteur1;
+            }
+            return n;
+        };
+        const QList<QPointF> balayage = ticks(0.1, 1.5);
+        QCOMPARE(vus(balayage), balayage.size());
+        const int largeur = oscillo->image().width();
+        zoomOS.setZoom(1.25);
+        QVERIFY(oscillo->image().width() > largeur * 1.2);
+        QCOMPARE(vus(balayage), balayage.size());
+        zoomOS.basculePleinEcran();
+        QVERIFY(std::abs(zoomOS.zoom() - 1.25) > 0.1); // the screen's size, another scale
+        QCOMPARE(vus(balayage), balayage.size());
+        zoomOS.quittePleinEcran();
+        QCOMPARE(vus(balayage), balayage.size());
+
+        b.os->mesures().Sens_Click(1); // 0.5 s per division, a new screen
+        zoomOS.zoomNormal();
+        QCOMPARE(vus(balayage), 0);
+        // To the end of this 5 s sweep (3.2 to 9.8 divisions), then into the next one.
+        const QList<QPointF> fin = ticks(1.6, 4.9);
+        const QList<QPointF> nouveau = ticks(5.0, 5.4);
+        zoomOS.agrandit();
+        QCOMPARE(vus(nouveau), nouveau.size());
+        QCOMPARE(vus(fin), 0);
     }
 
     // Steps of 25 % from 50 % to 400 %, from any zoom; back to 100 %.
