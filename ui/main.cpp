@@ -9,6 +9,7 @@
 #include "ui/Application.h"
 #include "ui/ClavierAccueil.h"
 #include "ui/ComplementsOS.h"
+#include "ui/TemoinSon.h"
 #include "ui/Langue.h"
 #include "ui/LigneDeCommande.h"
 #include "ui/OS.h"
@@ -71,6 +72,7 @@ int main(int argc, char* argv[]) {
         new ComplementsOS(
             *fenetre, depart, [&son](double gain) { son.lecture().setGain(gain); }, &reglages,
             &horloge, &son);
+        new TemoinSon(*fenetre, son.lecture(), son);
         return fenetre.get();
     };
 

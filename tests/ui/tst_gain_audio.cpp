@@ -17,10 +17,8 @@
 #include "views/Etiquette.h"
 
 #include <QAbstractButton>
-#include <QAudioDevice>
 #include <QApplication>
 #include <QFile>
-#include <QMediaDevices>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
