@@ -7,8 +7,8 @@ cd "$(dirname "$0")/.."
 
 paquets=(
     build-essential cmake ninja-build pkg-config git clang-format
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-pdf-dev qt6-svg-dev
-    qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    qt6-base-dev qt6-base-dev-tools qt6-pdf-dev qt6-svg-dev
+    qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libpulse-dev
     fonts-crosextra-carlito fonts-liberation2
     libbenchmark-dev
     pulseaudio pulseaudio-utils poppler-utils

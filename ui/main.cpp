@@ -8,6 +8,7 @@
 #include "ui/accueil/Accueil.h"
 #include "ui/accueil/ClavierAccueil.h"
 #include "ui/classe/ComplementsOS.h"
+#include "ui/classe/TemoinSon.h"
 #include "ui/demarrage/Application.h"
 #include "ui/demarrage/Langue.h"
 #include "ui/demarrage/LigneDeCommande.h"
@@ -71,6 +72,7 @@ int main(int argc, char* argv[]) {
         new ComplementsOS(
             *fenetre, depart, [&son](double gain) { son.lecture().setGain(gain); }, &reglages,
             &horloge, &son);
+        new TemoinSon(*fenetre, son.lecture(), son);
         return fenetre.get();
     };
 

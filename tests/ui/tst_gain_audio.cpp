@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QAudioDevice>
 #include <QFile>
-#include <QMediaDevices>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
