@@ -1318,6 +1318,21 @@
     </message>
 </context>
 <context>
+    <name>vibralume::TemoinSon</name>
+    <message>
+        <source>Pas de son : le fichier du son n&apos;a pas pu être écrit</source>
+        <translation>No sound: the tone file could not be written</translation>
+    </message>
+    <message>
+        <source>Pas de son : aucune sortie audio, nouvel essai chaque seconde</source>
+        <translation>No sound: no audio output, trying again every second</translation>
+    </message>
+    <message>
+        <source>pas de son</source>
+        <translation>no sound</translation>
+    </message>
+</context>
+<context>
     <name>vibralume::VisionneuseEnonce</name>
     <message>
         <source>Enoncé du modèle microscopique</source>

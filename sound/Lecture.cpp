@@ -1,58 +1,36 @@
 #include "sound/Lecture.h"
 
-#include "sound/Alimentation.h"
+#include "sound/FilSon.h"
 #include "sound/LitTon.h"
-
-#include <QMediaDevices>
-#include <QThread>
 
 #include <algorithm>
 
 namespace vibralume {
 
-namespace {
-
-QtMessageHandler gestionnairePrecedent = nullptr;
-
-void taitPulse(QtMsgType type, const QMessageLogContext& contexte, const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("PulseAudioService:"))) {
-        return;
-    }
-    if (gestionnairePrecedent != nullptr) {
-        gestionnairePrecedent(type, contexte, message);
-    }
-}
-
-// The first look at the outputs connects to the sound server; without one,
-// the multimedia library warns on its own, and the program's single line
-// says it better.
-QList<QAudioDevice> sortiesAudio() {
-    static bool premiere = true;
-    if (!premiere) {
-        return QMediaDevices::audioOutputs();
-    }
-    premiere = false;
-    gestionnairePrecedent = qInstallMessageHandler(taitPulse);
-    QList<QAudioDevice> sorties = QMediaDevices::audioOutputs();
-    qInstallMessageHandler(gestionnairePrecedent);
-    return sorties;
-}
-
-} // namespace
-
 Lecture::Lecture(std::function<std::filesystem::path()> source, std::ostream& journal,
                  QObject* parent)
     : QObject(parent), source_(std::move(source)), journal_(journal) {}
 
-// Waits for the sound's thread to stop the output: a few milliseconds, and
-// the room is silent when the window has gone.
+// Normally the thread silences the output within one write (20 ms), and the
+// room is silent when the window has gone. A thread held by a server that
+// does not answer is let go, so that the window closes at once; it ends by
+// itself when the client library gives up, and reaches nothing of this.
 Lecture::~Lecture() {
-    if (!fil_) {
+    if (!fil_.joinable()) {
         return;
     }
-    QMetaObject::invokeMethod(alimentation_, &Alimentation::ferme, Qt::QueuedConnection);
-    fil_->wait();
-    delete alimentation_;
+    std::unique_lock verrou(partage_->verrou);
+    partage_->fin = true;
+    partage_->rapporte = nullptr;
+    partage_->reveil.notify_all();
+    const bool termine =
+        partage_->termineSignal.wait_for(verrou, AttenteFin, [this] { return partage_->termine; });
+    verrou.unlock();
+    if (termine) {
+        fil_.join();
+    } else {
+        fil_.detach();
+    }
 }
 
 void Lecture::JoueSon() {
@@ -62,56 +40,60 @@ void Lecture::JoueSon() {
         return;
     }
     enBoucle_ = echantillons->size();
-    if (sortiesAudio().isEmpty()) {
-        joue_ = false;
-        signale("aucune sortie audio");
-        return;
+    // Only once there is something to play: a program never asked for a
+    // tone runs no thread for it.
+    if (!fil_.joinable()) {
+        partage_->rapporte = [this](PartageSon::Rapport r) {
+            QMetaObject::invokeMethod(
+                this, [this, r = std::move(r)] { recoit(r); }, Qt::QueuedConnection);
+        };
+        fil_ = std::thread(FilSon::tourne, partage_);
     }
-    demarreFil();
-    Alimentation* a = alimentation_;
-    QMetaObject::invokeMethod(
-        a,
-        [a, e = std::move(*echantillons), d = QMediaDevices::defaultAudioOutput()]() mutable {
-            a->joue(std::move(e), d);
-        },
-        Qt::QueuedConnection);
-    joue_ = true;
+    demande(true, std::move(echantillons));
+    // Until the thread says more: a tone playing goes on playing the new
+    // one, an output missing stays missing.
+    if (etat_ == EtatSortie::Silence) {
+        change(EtatSortie::Recherche);
+    }
 }
 
 void Lecture::ArreteSon() {
-    joue_ = false;
-    if (alimentation_ != nullptr) {
-        QMetaObject::invokeMethod(alimentation_, &Alimentation::arrete, Qt::QueuedConnection);
+    if (fil_.joinable()) {
+        demande(false, std::nullopt);
     }
+    change(EtatSortie::Silence);
 }
 
 void Lecture::setGain(double gain) {
-    gain_.store(std::clamp(gain, 0.0, 1.0), std::memory_order_relaxed);
+    partage_->gain.store(std::clamp(gain, 0.0, 1.0), std::memory_order_relaxed);
 }
 
-// Only once there is something to play: a machine without sound runs no
-// thread for it.
-void Lecture::demarreFil() {
-    if (fil_) {
-        return;
+void Lecture::demande(bool voulu, std::optional<std::vector<int16_t>> ton) {
+    {
+        const std::lock_guard verrou(partage_->verrou);
+        partage_->demande = ++demande_;
+        partage_->voulu = voulu;
+        partage_->ton = std::move(ton);
     }
-    fil_ = std::make_unique<QThread>();
-    fil_->setObjectName(QStringLiteral("vibralume-son"));
-    alimentation_ = new Alimentation(gain_);
-    alimentation_->moveToThread(fil_.get());
-    connect(alimentation_, &Alimentation::panne, this, [this](const QString& raison) {
-        joue_ = false;
-        signale(raison.toStdString());
-    });
-    fil_->start();
+    partage_->reveil.notify_all();
 }
 
-void Lecture::signale(const std::string& raison) {
-    if (averti_) {
-        return;
+// A notice is told even when a newer request made the state stale: the
+// outage it tells of happened.
+void Lecture::recoit(const PartageSon::Rapport& rapport) {
+    if (!rapport.notice.empty()) {
+        journal_ << rapport.notice << '\n' << std::flush;
     }
-    averti_ = true;
-    journal_ << "vibralume : " << raison << ", le son reste muet" << '\n' << std::flush;
+    if (rapport.demande == demande_) {
+        change(rapport.etat);
+    }
+}
+
+void Lecture::change(EtatSortie etat) {
+    if (etat != etat_) {
+        etat_ = etat;
+        emit etatChange(etat_);
+    }
 }
 
 } // namespace vibralume

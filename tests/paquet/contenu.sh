@@ -65,7 +65,7 @@ description=$(champ Description)
 [ "$(head -1 <<<"$description" | wc -c)" -le 80 ] || echec "summary too long"
 # The libraries found by dpkg-shlibdeps, each with a version.
 depends=$(champ Depends)
-for bib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 \
+for bib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libpulse0 \
     libqt6svg6 libqt6pdf6 libqt6pdfwidgets6; do
     [[ ", $depends" == *", $bib (>= "* ]] || echec "Depends lacks $bib: $depends"
 done

@@ -24,7 +24,8 @@ programme() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$racine/usr
 sortie=$(desktop-file-validate "$bureau" 2>&1) || echec "desktop-file-validate: $sortie"
 [ -z "$sortie" ] || echec "desktop-file-validate has something to say: $sortie"
 echo "desktop-file-validate: ${sortie:-(nothing to say)}"
-sortie=$(appstreamcli validate --pedantic --no-net --no-color "$metainfo" 2>&1) ||
+# Its verdict is read in English, whatever the desktop's language.
+sortie=$(LC_ALL=C.UTF-8 LANGUAGE= appstreamcli validate --pedantic --no-net --no-color "$metainfo" 2>&1) ||
     echec "appstreamcli validate: $sortie"
 grep -Eq '^[EWIP]: ' <<<"$sortie" && echec "appstreamcli has something to say"
 grep -v '^$' <<<"$sortie" | tail -1 | grep -q 'Validation was successful\.$' ||

@@ -7,10 +7,12 @@
 #
 #   pulse_prive.sh start DIR    starts it; fails loudly (exit 1, log shown) if it cannot
 #   pulse_prive.sh stop DIR     stops it and removes DIR
+#   pulse_prive.sh coupe DIR    kills it at once, as a crash would, and leaves
+#                               DIR: start again brings the same socket back
 set -u
 
-if [ $# -ne 2 ] || { [ "$1" != start ] && [ "$1" != stop ]; }; then
-    echo "usage: $0 start|stop DIR" >&2
+if [ $# -ne 2 ] || { [ "$1" != start ] && [ "$1" != stop ] && [ "$1" != coupe ]; }; then
+    echo "usage: $0 start|stop|coupe DIR" >&2
     exit 2
 fi
 action=$1
@@ -21,33 +23,41 @@ export XDG_CONFIG_HOME="$dir/config"
 unset PULSE_SERVER
 log="$dir/pulseaudio.log"
 
-arrete() {
+# Our daemon's pid, if it runs: the pid file may be stale and the number reused.
+demon() {
     pidfile="$XDG_RUNTIME_DIR/pulse/pid"
-    if [ -f "$pidfile" ]; then
-        pid=$(cat "$pidfile")
-        # Only our daemon: the pid file may be stale and the number reused.
-        if [ -n "$pid" ] && [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = pulseaudio ]; then
-            kill "$pid" 2>/dev/null
-            i=0
-            while kill -0 "$pid" 2>/dev/null && [ $i -lt 50 ]; do
-                sleep 0.1
-                i=$((i + 1))
-            done
-            kill -9 "$pid" 2>/dev/null
-        fi
+    [ -f "$pidfile" ] || return 1
+    pid=$(cat "$pidfile")
+    [ -n "$pid" ] && [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = pulseaudio ]
+}
+
+arrete() {
+    if demon; then
+        kill "$1" "$pid" 2>/dev/null
+        i=0
+        while kill -0 "$pid" 2>/dev/null && [ $i -lt 50 ]; do
+            sleep 0.1
+            i=$((i + 1))
+        done
+        kill -9 "$pid" 2>/dev/null
     fi
-    rm -rf "$dir"
+    [ "$1" = -KILL ] || rm -rf "$dir"
 }
 
 echoue() {
     echo "FAILED to start the private PulseAudio daemon: $1" >&2
     [ -f "$log" ] && cat "$log" >&2
-    arrete
+    arrete -TERM
     exit 1
 }
 
 if [ "$action" = stop ]; then
-    arrete
+    arrete -TERM
+    exit 0
+fi
+if [ "$action" = coupe ]; then
+    demon || { echo "no private PulseAudio daemon runs in $dir" >&2; exit 1; }
+    arrete -KILL
     exit 0
 fi
 
@@ -55,7 +65,7 @@ command -v pulseaudio >/dev/null || echoue "pulseaudio not found (Debian package
 command -v pactl >/dev/null || echoue "pactl not found (Debian package pulseaudio-utils)"
 command -v parec >/dev/null || echoue "parec not found (Debian package pulseaudio-utils)"
 
-arrete # a daemon left by an interrupted run
+arrete -TERM # a daemon left by an interrupted run
 mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$XDG_CONFIG_HOME" || echoue "cannot create $dir"
 chmod 700 "$XDG_RUNTIME_DIR"
 

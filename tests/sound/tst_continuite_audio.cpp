@@ -19,9 +19,7 @@
 #include "tests/sound/Charge.h"
 #include "tests/sound/Enregistreur.h"
 
-#include <QAudioDevice>
 #include <QElapsedTimer>
-#include <QMediaDevices>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -5,10 +5,8 @@
 #include "sound/Lecture.h"
 #include "tests/sound/Enregistreur.h"
 
-#include <QAudioDevice>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMediaDevices>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -133,8 +131,8 @@ void TestLectureAudio::tonalite() {
 
     const qsizetype appel = joue(F);
     QVERIFY(appel >= 0);
-    QVERIFY(lecture_->joue());
     QVERIFY(enregistreur_.attends(appel + secondes(1.0)));
+    QVERIFY(lecture_->joue());
 
     const qsizetype debut = debutDuSon(appel, appel + secondes(1.0));
     QVERIFY2(debut >= 0, "no sound within a second of JoueSon");

@@ -5,17 +5,15 @@
 
 #include "model/Module1.h"
 #include "model/Parametres.h"
+#include "sound/DossierSon.h"
 #include "sound/Generateur.h"
+#include "sound/SonLecture.h"
 #include "tests/model/Doublures.h"
 #include "tests/sound/Enregistreur.h"
 #include "tests/sound/FichierTon.h"
-#include "ui/Application.h"
-#include "ui/OS.h"
-#include "sound/DossierSon.h"
-#include "sound/SonLecture.h"
+#include "ui/demarrage/Application.h"
+#include "ui/simulation/OS.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -152,7 +150,7 @@ double TstEcouteAudio::silenceApres(qsizetype appel) {
 
 qsizetype TstEcouteAudio::ecouteDemarree() {
     const qsizetype appel = clicEnregistre("Command4");
-    if (!f_->son.lecture().joue() || !enregistreur_.attends(appel + secondes(0.6))) {
+    if (!enregistreur_.attends(appel + secondes(0.6)) || !f_->son.lecture().joue()) {
         return -1;
     }
     return debutDuSon(appel, appel + secondes(0.6));
@@ -170,10 +168,10 @@ void TstEcouteAudio::ecoute() {
     QCOMPARE(f_->ton().F, 1800.0);
     const qsizetype appel = clicEnregistre(qPrintable(bouton));
     QVERIFY(f_->m.SonActif);
-    QVERIFY(f_->son.lecture().joue());
     QVERIFY(f_->w("Command4")->isHidden());
     QVERIFY(!f_->w("Command5")->isHidden());
     QVERIFY(enregistreur_.attends(appel + secondes(1.0)));
+    QVERIFY(f_->son.lecture().joue());
 
     const qsizetype debut = debutDuSon(appel, appel + secondes(1.0));
     QVERIFY2(debut >= 0, "no sound within a second of the click");

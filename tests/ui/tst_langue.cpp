@@ -4,11 +4,11 @@
 // and the menu's choice is said in the language chosen.
 
 #include "Banc.h"
-#include "ui/ChoixLangue.h"
-#include "ui/ComplementsOS.h"
-#include "ui/Langue.h"
-#include "ui/MenuFond.h"
-#include "ui/Reglages.h"
+#include "ui/classe/ChoixLangue.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/MenuFond.h"
+#include "ui/demarrage/Langue.h"
+#include "ui/demarrage/Reglages.h"
 
 #include <QDialogButtonBox>
 #include <QMenu>
