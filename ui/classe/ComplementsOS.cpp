@@ -97,7 +97,7 @@ void ComplementsOS::aPropos() {
 }
 
 void ComplementsOS::ajouteRalenti(HorlogeRalentie& horloge) {
-    ralenti_ = new Ralenti(os_, horloge);
+    ralenti_ = new Ralenti(os_, horloge, os_.choix());
     Ralenti* r = ralenti_;
     raccourcis_->ajoute(tr("Marche de la simulation"), tr("R"),
                         tr("Ralenti : x1, x1/2, x1/4, x1/10 du temps réel"), {Qt::Key_R},
