@@ -44,7 +44,7 @@ struct Atelier : Banc {
             propositions << proposition;
             return chemin;
         });
-        e.setAlerte([this](const QString& m) { alertes << m; });
+        e.setAlerte([this](const QString& message) { alertes << message; });
         QApplication::setActiveWindow(os.get());
         os->Timer1().start(1 << 30);
         os->AfficheModeleMicro();
