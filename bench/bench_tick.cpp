@@ -4,9 +4,9 @@
 
 #include "model/Module1.h"
 #include "tests/model/Doublures.h"
-#include "ui/Application.h"
-#include "ui/OS.h"
-#include "ui/ZoomOS.h"
+#include "ui/classe/ZoomOS.h"
+#include "ui/demarrage/Application.h"
+#include "ui/simulation/OS.h"
 #include "views/Etiquette.h"
 #include "views/PictureBox.h"
 
@@ -115,10 +115,22 @@ void ZoomBalayage(benchmark::State& etat) {
 } // namespace
 
 BENCHMARK(ZoomBalayage)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(Zoom, 100_to_125, 1.0, 1.25)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(Zoom, 100_to_200, 1.0, 2.0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(Zoom, 375_to_400, 3.75, 4.0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(Zoom, 200_to_100, 2.0, 1.0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Zoom, 100_to_125, 1.0, 1.25)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Zoom, 100_to_200, 1.0, 2.0)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Zoom, 375_to_400, 3.75, 4.0)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Zoom, 200_to_100, 2.0, 1.0)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(Tick, progressive_dpr1, 1.0, false)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(Tick, progressive_dpr2, 2.0, false)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(Tick, standing_dpr1, 1.0, true)->Repetitions(10)->ReportAggregatesOnly(true);

@@ -12,11 +12,9 @@ cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 # Release, at the optimisation level Debian builds its packages with (-O2 from
 # dpkg-buildflags rather than CMake's -O3).
-cmake -S . -B build-paquet -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DVIBRALUME_TESTS=OFF -DVIBRALUME_BENCH=OFF \
-    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
+cmake --preset package -DCMAKE_CXX_FLAGS="$cxxflags" \
     -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
-cmake --build build-paquet
+cmake --build --preset package
 rm -f build-paquet/vibralume_*.deb
 (cd build-paquet && cpack -G DEB)
 rm -rf build-paquet/_CPack_Packages

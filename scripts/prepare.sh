@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 paquets=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config git clang-format
     qt6-base-dev qt6-base-dev-tools qt6-pdf-dev qt6-svg-dev
     qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libpulse-dev
     fonts-crosextra-carlito fonts-liberation2
@@ -60,6 +60,5 @@ if [ "${1:-}" = --paquets-seulement ]; then
     exit 0
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVIBRALUME_TESTS=ON -DVIBRALUME_BENCH=ON -DVIBRALUME_WERREUR=ON >/dev/null
-cmake --build build --parallel
+cmake --preset normal >/dev/null
+cmake --build --preset normal

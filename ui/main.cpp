@@ -5,19 +5,19 @@
 #include "model/Module1.h"
 #include "sound/DossierSon.h"
 #include "sound/SonLecture.h"
-#include "ui/Accueil.h"
-#include "ui/Application.h"
-#include "ui/ClavierAccueil.h"
-#include "ui/ComplementsOS.h"
-#include "ui/TemoinSon.h"
-#include "ui/Langue.h"
-#include "ui/LigneDeCommande.h"
-#include "ui/OS.h"
-#include "ui/Reglages.h"
+#include "ui/accueil/Accueil.h"
+#include "ui/accueil/ClavierAccueil.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/TemoinSon.h"
+#include "ui/demarrage/Application.h"
+#include "ui/demarrage/Langue.h"
+#include "ui/demarrage/LigneDeCommande.h"
+#include "ui/demarrage/Reglages.h"
+#include "ui/simulation/OS.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QPointer>
+#include <QScreen>
 #include <iostream>
 #include <memory>
 

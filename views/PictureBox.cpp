@@ -206,8 +206,7 @@ void PictureBox::refaitImage() {
     traitsLarges_.clear();
     const QSize taille = interieur();
     QImage neuve(std::max(1, int(std::ceil(taille.width() * dpr_))),
-                 std::max(1, int(std::ceil(taille.height() * dpr_))),
-                 QImage::Format_RGB32);
+                 std::max(1, int(std::ceil(taille.height() * dpr_))), QImage::Format_RGB32);
     neuve.fill(fond_);
     if (!image_.isNull()) {
         QPainter p(&neuve);
@@ -292,8 +291,8 @@ void PictureBox::marque(const QRect& r) {
 void PictureBox::Line(float x1, float y1, float x2, float y2, const QColor& c) {
     assureImage();
     const QPointF a = aligne(x1, y1), z = aligne(x2, y2);
-    const TraitLarge* t = drawWidth_ > 1 ? traitLarge(QPoint(int(z.x() - a.x()), int(z.y() - a.y())), c)
-                                         : nullptr;
+    const TraitLarge* t =
+        drawWidth_ > 1 ? traitLarge(QPoint(int(z.x() - a.x()), int(z.y() - a.y())), c) : nullptr;
     const QPoint coin = t ? a.toPoint() - t->depart : QPoint();
     if (t && image_.rect().contains(QRect(coin, t->taille))) {
         tamponne(t->traits, coin.x(), coin.y(), t->taille);
@@ -450,7 +449,8 @@ void PictureBox::tamponne(const std::vector<Trait>& traits, int x, int y, QSize 
             continue;
         const int debut = std::max(0, x + tr.x), fin = std::min(largeur, x + tr.x + tr.n);
         if (debut < fin)
-            remplitTrait(reinterpret_cast<QRgb*>(bits + ligne * pas) + debut, fin - debut, tr.pixel);
+            remplitTrait(reinterpret_cast<QRgb*>(bits + ligne * pas) + debut, fin - debut,
+                         tr.pixel);
     }
 }
 
@@ -459,8 +459,8 @@ void PictureBox::remplit(const QRect& r, QRgb pixel) {
     if (dedans.isEmpty())
         return;
     // The image's own fill, over a view of just that part of its pixels.
-    QImage vue(image_.bits() + dedans.y() * image_.bytesPerLine() + dedans.x() * 4,
-               dedans.width(), dedans.height(), image_.bytesPerLine(), QImage::Format_RGB32);
+    QImage vue(image_.bits() + dedans.y() * image_.bytesPerLine() + dedans.x() * 4, dedans.width(),
+               dedans.height(), image_.bytesPerLine(), QImage::Format_RGB32);
     vue.fill(pixel);
 }
 
@@ -479,8 +479,13 @@ const PictureBox::TraitLarge* PictureBox::traitLarge(QPoint d, const QColor& c) 
     if (traitsLarges_.size() >= Plafond)
         traitsLarges_.erase(traitsLarges_.begin());
     const int m = int(std::ceil(largeur / 2)) + 1;
-    TraitLarge t{d, largeur, c, QPoint(m + std::max(0, -d.x()), m + std::max(0, -d.y())),
-                 QSize(std::abs(d.x()) + 2 * m + 1, std::abs(d.y()) + 2 * m + 1), {}, false};
+    TraitLarge t{d,
+                 largeur,
+                 c,
+                 QPoint(m + std::max(0, -d.x()), m + std::max(0, -d.y())),
+                 QSize(std::abs(d.x()) + 2 * m + 1, std::abs(d.y()) + 2 * m + 1),
+                 {},
+                 false};
     QImage image(t.taille, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter q(&image);

@@ -185,8 +185,8 @@ private:
     /// What was drawn since the last clear, in the image's device pixels:
     /// outside it, the image is all background.
     QRect trace_;
-    QRect sale_;       ///< what waits to be repainted (logical pixels)
-    QRect saleImage_;  ///< the image's device pixels that sale_ shows
+    QRect sale_;      ///< what waits to be repainted (logical pixels)
+    QRect saleImage_; ///< the image's device pixels that sale_ shows
     QColor pointCouleur_;
     std::unique_ptr<QPainter> peintre_;
     QColor fond_{Qt::white};

@@ -17,7 +17,9 @@ inline int twips(double t, double zoom = 1) {
 }
 
 /// A font size in points as a pixel size at `zoom` (one point is 20 twips).
-inline int pointsEnPixels(double pt, double zoom = 1) { return twips(pt * 20.0, zoom); }
+inline int pointsEnPixels(double pt, double zoom = 1) {
+    return twips(pt * 20.0, zoom);
+}
 
 /// A line `pixels` wide at 100 %, in whole pixels at `zoom`, never thinner than one.
 inline int epaisseur(int pixels, double zoom) {

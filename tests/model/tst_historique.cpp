@@ -14,13 +14,13 @@ private slots:
     // Rows fed at 20 ms steps; which times remain after each sequence, from
     // the start of the earlier sweep kept.
     void balayagesGardes_data() {
-        QTest::addColumn<QList<int>>("temps");    // ms, in the order fed
+        QTest::addColumn<QList<int>>("temps");     // ms, in the order fed
         QTest::addColumn<QList<double>>("durees"); // s, the sweep of each row
         QTest::addColumn<QList<int>>("restent");
-        QTest::newRow("within one sweep") << QList<int>{0, 500, 1999} << QList<double>{2, 2, 2}
-                                          << QList<int>{0, 500, 1999};
-        QTest::newRow("two sweeps") << QList<int>{100, 2100, 3900} << QList<double>{2, 2, 2}
-                                    << QList<int>{100, 2100, 3900};
+        QTest::newRow("within one sweep")
+            << QList<int>{0, 500, 1999} << QList<double>{2, 2, 2} << QList<int>{0, 500, 1999};
+        QTest::newRow("two sweeps")
+            << QList<int>{100, 2100, 3900} << QList<double>{2, 2, 2} << QList<int>{100, 2100, 3900};
         QTest::newRow("third sweep drops the first")
             << QList<int>{100, 2100, 3900, 4000} << QList<double>{2, 2, 2, 2}
             << QList<int>{100, 1900, 2000};
@@ -59,14 +59,13 @@ private slots:
     void csv() {
         QVERIFY2(std::setlocale(LC_ALL, "fr_FR.UTF-8"),
                  "no fr_FR.UTF-8: scripts/prepare.sh makes it");
-        const std::vector<LigneMesure> lignes = {{36000.02, 3.0, std::nullopt},
-                                                 {36000.04, 2.875, 3.25},
-                                                 {36000.06, std::nullopt, 4.0}};
-        QCOMPARE(QString::fromStdString(CsvMesures(lignes, {"f = 1,8 Hz", "milieu : gaz"},
-                                                   {"temps (s)", "capteur 1", "capteur 2"}, ';',
-                                                   ',')),
-                 QStringLiteral("# f = 1,8 Hz\n# milieu : gaz\ntemps (s);capteur 1;capteur 2\n"
-                                "36000,020;3;\n36000,040;2,875;3,25\n36000,060;;4\n"));
+        const std::vector<LigneMesure> lignes = {
+            {36000.02, 3.0, std::nullopt}, {36000.04, 2.875, 3.25}, {36000.06, std::nullopt, 4.0}};
+        QCOMPARE(
+            QString::fromStdString(CsvMesures(lignes, {"f = 1,8 Hz", "milieu : gaz"},
+                                              {"temps (s)", "capteur 1", "capteur 2"}, ';', ',')),
+            QStringLiteral("# f = 1,8 Hz\n# milieu : gaz\ntemps (s);capteur 1;capteur 2\n"
+                           "36000,020;3;\n36000,040;2,875;3,25\n36000,060;;4\n"));
         QCOMPARE(QString::fromStdString(CsvMesures({{1.5, 2.5, std::nullopt}}, {"a, \"b\""},
                                                    {"t", "a", "b"}, ',', '.')),
                  QStringLiteral("\"# a, \"\"b\"\"\"\nt,a,b\n1.500,2.5,\n"));

@@ -2,7 +2,7 @@
 // what the user is told, read in the process; then the real program, which
 // must answer and end without ever opening a display.
 
-#include "ui/LigneDeCommande.h"
+#include "ui/demarrage/LigneDeCommande.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,8 +7,8 @@
 #include "sound/DossierSon.h"
 #include "sound/Son.h"
 #include "tests/model/Doublures.h"
-#include "ui/Application.h"
-#include "ui/OS.h"
+#include "ui/demarrage/Application.h"
+#include "ui/simulation/OS.h"
 
 #include <QAbstractButton>
 #include <QLabel>

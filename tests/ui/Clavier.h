@@ -2,9 +2,9 @@
 // The main window with its keyboard on a test bench.
 
 #include "Banc.h"
-#include "ui/ComplementsOS.h"
-#include "ui/PanneauMesures.h"
-#include "ui/ZoomOS.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/ZoomOS.h"
+#include "ui/simulation/PanneauMesures.h"
 
 namespace vibralume {
 

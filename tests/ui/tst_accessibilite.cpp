@@ -2,8 +2,8 @@
 // control; and for a screen reader, the controls' roles, presses and values.
 
 #include "Clavier.h"
-#include "ui/Langue.h"
-#include "ui/VisionneuseEnonce.h"
+#include "ui/demarrage/Langue.h"
+#include "ui/simulation/VisionneuseEnonce.h"
 
 #include <QAccessible>
 #include <QRadioButton>

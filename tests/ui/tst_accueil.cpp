@@ -5,7 +5,7 @@
 #include "Banc.h"
 #include "model/Accueil.h"
 #include "model/AleatoireStandard.h"
-#include "ui/Accueil.h"
+#include "ui/accueil/Accueil.h"
 #include "views/ImageControle.h"
 #include "views/PictureBox.h"
 

@@ -5,11 +5,11 @@
 // measured with every value they can show.
 
 #include "Banc.h"
-#include "ui/Accueil.h"
-#include "ui/Langue.h"
-#include "ui/MiseEnPageAccueil.h"
-#include "ui/MiseEnPageOS.h"
-#include "ui/ZoomOS.h"
+#include "ui/accueil/Accueil.h"
+#include "ui/accueil/MiseEnPageAccueil.h"
+#include "ui/classe/ZoomOS.h"
+#include "ui/demarrage/Langue.h"
+#include "ui/simulation/MiseEnPageOS.h"
 #include "views/BoutonCommande.h"
 #include "views/Etiquette.h"
 

@@ -4,7 +4,7 @@
 // screen.
 
 #include "Banc.h"
-#include "ui/ZoomOS.h"
+#include "ui/classe/ZoomOS.h"
 
 #include <QProcess>
 #include <QRegularExpression>

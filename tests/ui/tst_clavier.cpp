@@ -4,13 +4,13 @@
 // reading order; Return activates the one with the focus.
 
 #include "Clavier.h"
-#include "ui/ComplementsOS.h"
-#include "ui/NavigationClavier.h"
-#include "ui/PanneauMesures.h"
-#include "ui/Raccourcis.h"
-#include "ui/VisionneuseEnonce.h"
-#include "ui/Volume.h"
-#include "ui/ZoomOS.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/NavigationClavier.h"
+#include "ui/classe/Raccourcis.h"
+#include "ui/classe/Volume.h"
+#include "ui/classe/ZoomOS.h"
+#include "ui/simulation/PanneauMesures.h"
+#include "ui/simulation/VisionneuseEnonce.h"
 #include "views/PictureBox.h"
 
 #include <QAccessible>

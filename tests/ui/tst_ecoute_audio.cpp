@@ -5,14 +5,14 @@
 
 #include "model/Module1.h"
 #include "model/Parametres.h"
+#include "sound/DossierSon.h"
 #include "sound/Generateur.h"
+#include "sound/SonLecture.h"
 #include "tests/model/Doublures.h"
 #include "tests/sound/Enregistreur.h"
 #include "tests/sound/FichierTon.h"
-#include "ui/Application.h"
-#include "ui/OS.h"
-#include "sound/DossierSon.h"
-#include "sound/SonLecture.h"
+#include "ui/demarrage/Application.h"
+#include "ui/simulation/OS.h"
 
 #include <QScrollBar>
 #include <QTemporaryDir>

@@ -4,9 +4,9 @@
 // the key for listening at sensor 1 toggles it.
 
 #include "Banc.h"
-#include "ui/ComplementsOS.h"
-#include "ui/EcouteAuCapteur.h"
-#include "ui/PanneauMesures.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/EcouteAuCapteur.h"
+#include "ui/simulation/PanneauMesures.h"
 #include "views/PictureBox.h"
 
 #include <random>
@@ -58,9 +58,11 @@ struct Fenetre {
 };
 
 enum Action { L, MajL, Famille, Plus, Moins, Capteur1, Progressive, Stationnaire, Soliton, Pas };
-const QKeyCombination Touches[] = {Qt::Key_L,  Qt::SHIFT | Qt::Key_L, Qt::Key_I, Qt::Key_Up,
-                                   Qt::Key_Down, Qt::Key_1, Qt::Key_P, Qt::Key_E,
-                                   Qt::Key_F5,  Qt::Key_Right};
+const QKeyCombination Touches[] = {Qt::Key_L,    Qt::SHIFT | Qt::Key_L,
+                                   Qt::Key_I,    Qt::Key_Up,
+                                   Qt::Key_Down, Qt::Key_1,
+                                   Qt::Key_P,    Qt::Key_E,
+                                   Qt::Key_F5,   Qt::Key_Right};
 
 } // namespace
 
@@ -74,8 +76,9 @@ private slots:
         QTest::addColumn<unsigned>("graine");
         // As teachers met them: the tone went on under the "off" picture,
         // kept its old pitch, or took two presses.
-        QTest::addRow("pulses and back") << std::vector<int>{Capteur1, MajL, Famille, MajL, Famille,
-                                                              MajL, Famille, Plus, MajL} << 0u;
+        QTest::addRow("pulses and back")
+            << std::vector<int>{Capteur1, MajL, Famille, MajL, Famille, MajL, Famille, Plus, MajL}
+            << 0u;
         QTest::addRow("stop under the sensor")
             << std::vector<int>{Capteur1, MajL, L, MajL, MajL, Famille, MajL, Capteur1, L} << 0u;
         for (unsigned graine : {1u, 2u, 3u, 4u})

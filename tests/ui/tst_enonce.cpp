@@ -2,7 +2,7 @@
 // top of its page, and the reading window that a double click opens.
 
 #include "Banc.h"
-#include "ui/VisionneuseEnonce.h"
+#include "ui/simulation/VisionneuseEnonce.h"
 #include "views/ConteneurEnonce.h"
 
 #include <QPainter>

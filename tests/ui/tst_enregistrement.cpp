@@ -4,12 +4,12 @@
 
 #include "Banc.h"
 #include "model/Mesure.h"
-#include "ui/ComplementsOS.h"
-#include "ui/Enregistrement.h"
-#include "ui/FenetreAPropos.h"
-#include "ui/MenuFond.h"
-#include "ui/PanneauMesures.h"
-#include "ui/ZoomOS.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/FenetreAPropos.h"
+#include "ui/classe/MenuFond.h"
+#include "ui/classe/ZoomOS.h"
+#include "ui/partage/Enregistrement.h"
+#include "ui/simulation/PanneauMesures.h"
 #include "views/PictureBox.h"
 
 #include <QClipboard>
@@ -44,7 +44,7 @@ struct Atelier : Banc {
             propositions << proposition;
             return chemin;
         });
-        e.setAlerte([this](const QString& m) { alertes << m; });
+        e.setAlerte([this](const QString& message) { alertes << message; });
         QApplication::setActiveWindow(os.get());
         os->Timer1().start(1 << 30);
         os->AfficheModeleMicro();
@@ -169,7 +169,8 @@ private slots:
             if (std::isnan(l[2]))
                 QVERIFY(champs[2].isEmpty());
             else
-                QVERIFY2(std::abs(champs[2].toDouble() - l[2]) < 1e-5, qPrintable(lignes[k - 1] + QStringLiteral(" expected %1").arg(l[2])));
+                QVERIFY2(std::abs(champs[2].toDouble() - l[2]) < 1e-5,
+                         qPrintable(lignes[k - 1] + QStringLiteral(" expected %1").arg(l[2])));
         }
     }
 

@@ -7,13 +7,13 @@
 #include "sound/SonLecture.h"
 #include "tests/model/Doublures.h"
 #include "tests/sound/Enregistreur.h"
-#include "ui/Application.h"
-#include "ui/ComplementsOS.h"
-#include "ui/ControlesOS.h"
-#include "ui/EcouteAuCapteur.h"
-#include "ui/OS.h"
-#include "ui/PanneauMesures.h"
-#include "ui/Volume.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/EcouteAuCapteur.h"
+#include "ui/classe/Volume.h"
+#include "ui/demarrage/Application.h"
+#include "ui/simulation/ControlesOS.h"
+#include "ui/simulation/OS.h"
+#include "ui/simulation/PanneauMesures.h"
 #include "views/Etiquette.h"
 
 #include <QAbstractButton>
@@ -183,8 +183,9 @@ void TstGainAudio::capteurAuNoeudEtAuVentre() {
     qInfo("plain listening %.1f rms; at the sensor: antinode %.1f rms, node %.2f rms, back at "
           "the antinode %.1f rms",
           simple, ventre, noeud, retour);
-    QVERIFY2(ventre > 0.9 * simple,
-             qPrintable(QStringLiteral("antinode heard at %1 of the plain tone").arg(ventre / simple)));
+    QVERIFY2(
+        ventre > 0.9 * simple,
+        qPrintable(QStringLiteral("antinode heard at %1 of the plain tone").arg(ventre / simple)));
     QVERIFY(std::abs(retour / ventre - 1) < 0.02);
     const double k = f_->m.NbOnde;
     const double attendu = 20 * std::log10(std::sin(31 * k / 4) / std::sin(59 * k / 4));

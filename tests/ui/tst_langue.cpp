@@ -4,11 +4,11 @@
 // and the menu's choice is said in the language chosen.
 
 #include "Banc.h"
-#include "ui/ChoixLangue.h"
-#include "ui/ComplementsOS.h"
-#include "ui/Langue.h"
-#include "ui/MenuFond.h"
-#include "ui/Reglages.h"
+#include "ui/classe/ChoixLangue.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/MenuFond.h"
+#include "ui/demarrage/Langue.h"
+#include "ui/demarrage/Reglages.h"
 
 #include <QDialogButtonBox>
 #include <QMenu>
@@ -28,7 +28,7 @@ struct Lecon : Banc {
     ComplementsOS complements{*os, DemarrageOS{}, [](double) {}, &reglages};
     QStringList messages;
     Lecon() {
-        complements.langue().setMessage([this](const QString& m) { messages << m; });
+        complements.langue().setMessage([this](const QString& message) { messages << message; });
     }
     /// The language submenu's entries, ticked or not, as the menu opens.
     QMenu* sousMenu() {

@@ -2,10 +2,10 @@
 // parameter controls, driven as a pupil would, with a hand-driven clock.
 
 #include "Banc.h"
-#include "ui/Construction.h"
-#include "ui/ControlesOS.h"
-#include "ui/MiseEnPageOS.h"
 #include "sound/Generateur.h"
+#include "ui/miseenpage/Construction.h"
+#include "ui/simulation/ControlesOS.h"
+#include "ui/simulation/MiseEnPageOS.h"
 #include "views/PictureBox.h"
 #include "views/Trait.h"
 
@@ -63,8 +63,8 @@ private slots:
         QTest::newRow("complete") << QString() << false << QString();
         QTest::newRow("no frequence")
             << "frequence" << true << "la fenêtre OS n'a pas de contrôle « frequence »";
-        QTest::newRow("no Sens_3") << "Sens_3" << true
-                                   << "la fenêtre OS n'a pas de contrôle « Sens_3 »";
+        QTest::newRow("no Sens_3")
+            << "Sens_3" << true << "la fenêtre OS n'a pas de contrôle « Sens_3 »";
         QTest::newRow("Command3 a caption")
             << "Command3" << false
             << "le contrôle « Command3 » de la fenêtre OS est un vibralume::Etiquette, pas un "
@@ -132,16 +132,31 @@ private slots:
         QTest::addColumn<QString>("lambda");
         QTest::addColumn<QString>("label23");
         QTest::addColumn<QString>("vit");
-        QTest::newRow("0.1 Hz") << 1 << 3 << "fréquence : 0.1Hz" << "0.1Hz" << " 150cm"
-                                << "v= 15cm/s" << " 15cm/s";
-        QTest::newRow("0.9 Hz") << 9 << 3 << "fréquence : 0.9Hz" << "0.9Hz" << " 16.66cm"
-                                << "v= 15cm/s" << " 15cm/s";
-        QTest::newRow("1 Hz") << 10 << 3 << "fréquence :  1Hz" << " 1Hz" << " 15cm"
-                              << "v= 15cm/s" << " 15cm/s";
-        QTest::newRow("1.8 Hz, 5 cm/s") << 18 << 1 << "fréquence :  1.8Hz" << " 1.8Hz"
-                                        << " 2.77cm" << "v= 5cm/s" << " 5cm/s";
-        QTest::newRow("4 Hz, 40 cm/s") << 40 << 8 << "fréquence :  4Hz" << " 4Hz" << " 10cm"
-                                       << "v= 40cm/s" << " 40cm/s";
+        QTest::newRow("0.1 Hz") << 1 << 3 << "fréquence : 0.1Hz"
+                                << "0.1Hz"
+                                << " 150cm"
+                                << "v= 15cm/s"
+                                << " 15cm/s";
+        QTest::newRow("0.9 Hz") << 9 << 3 << "fréquence : 0.9Hz"
+                                << "0.9Hz"
+                                << " 16.66cm"
+                                << "v= 15cm/s"
+                                << " 15cm/s";
+        QTest::newRow("1 Hz") << 10 << 3 << "fréquence :  1Hz"
+                              << " 1Hz"
+                              << " 15cm"
+                              << "v= 15cm/s"
+                              << " 15cm/s";
+        QTest::newRow("1.8 Hz, 5 cm/s") << 18 << 1 << "fréquence :  1.8Hz"
+                                        << " 1.8Hz"
+                                        << " 2.77cm"
+                                        << "v= 5cm/s"
+                                        << " 5cm/s";
+        QTest::newRow("4 Hz, 40 cm/s") << 40 << 8 << "fréquence :  4Hz"
+                                       << " 4Hz"
+                                       << " 10cm"
+                                       << "v= 40cm/s"
+                                       << " 40cm/s";
     }
     void legendes() {
         QFETCH(int, frequence);
@@ -154,8 +169,8 @@ private slots:
         QTEST(b.texte("lambda"), "lambda");
         QTEST(b.texte("Label23"), "label23");
         QTEST(b.texte("vit"), "vit");
-        QCOMPARE(fichierSon(b), tonAttendu(frequence * 100.0, int32_t(std::nearbyint(
-                                                                 b.m.AmplVib * 32767 / 5))));
+        QCOMPARE(fichierSon(b),
+                 tonAttendu(frequence * 100.0, int32_t(std::nearbyint(b.m.AmplVib * 32767 / 5))));
     }
 
     // A lower maximum pulls the amplitude down, and the refresh runs again

@@ -5,8 +5,8 @@
 #include "Banc.h"
 #include "model/HorlogeRalentie.h"
 #include "model/Mesure.h"
-#include "ui/ComplementsOS.h"
-#include "ui/Ralenti.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/Ralenti.h"
 
 using namespace vibralume;
 
@@ -23,8 +23,8 @@ struct BancRalenti {
     std::unique_ptr<ComplementsOS> complements;
     BancRalenti() {
         os = std::make_unique<OS>(m, horloge, alea, son);
-        complements = std::make_unique<ComplementsOS>(*os, DemarrageOS{}, [](double) {}, nullptr,
-                                                      &horloge);
+        complements = std::make_unique<ComplementsOS>(
+            *os, DemarrageOS{}, [](double) {}, nullptr, &horloge);
         os->show();
         os->Timer1().stop();
         os->Timer1().start(1 << 30); // running, as far as the handlers can tell

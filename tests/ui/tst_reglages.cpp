@@ -5,12 +5,12 @@
 
 #include "Banc.h"
 #include "tests/sound/LectureSeule.h"
-#include "ui/Accueil.h"
-#include "ui/ClavierAccueil.h"
-#include "ui/ComplementsOS.h"
-#include "ui/Reglages.h"
-#include "ui/Volume.h"
-#include "ui/ZoomOS.h"
+#include "ui/accueil/Accueil.h"
+#include "ui/accueil/ClavierAccueil.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/Volume.h"
+#include "ui/classe/ZoomOS.h"
+#include "ui/demarrage/Reglages.h"
 
 #include <QFile>
 #include <QPushButton>

@@ -9,10 +9,10 @@
 #include "sound/SonLecture.h"
 #include "tests/model/Doublures.h"
 #include "tests/sound/ServeurMuet.h"
-#include "ui/Application.h"
-#include "ui/ControlesOS.h"
-#include "ui/OS.h"
-#include "ui/TemoinSon.h"
+#include "ui/classe/TemoinSon.h"
+#include "ui/demarrage/Application.h"
+#include "ui/simulation/ControlesOS.h"
+#include "ui/simulation/OS.h"
 #include "views/PictureBox.h"
 
 #include <QLabel>

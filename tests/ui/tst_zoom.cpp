@@ -7,9 +7,9 @@
 
 #include "Banc.h"
 #include "model/Mesure.h"
-#include "ui/MiseEnPageOS.h"
-#include "ui/PanneauMesures.h"
-#include "ui/ZoomOS.h"
+#include "ui/classe/ZoomOS.h"
+#include "ui/simulation/MiseEnPageOS.h"
+#include "ui/simulation/PanneauMesures.h"
 #include "views/Dessins.h"
 #include "views/Etiquette.h"
 #include "views/PictureBox.h"

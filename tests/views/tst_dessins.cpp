@@ -338,9 +338,9 @@ private slots:
                                    {QPointF(65, 45), QPointF(50, 35)}};
         for (const QRectF& r : boites) {
             b.Box(float(r.left()), float(r.top()), float(r.right()), float(r.bottom()), Rouge);
-            const QRectF coins(QPointF(std::nearbyint(r.left() * dpr), std::nearbyint(r.top() * dpr)),
-                               QPointF(std::nearbyint(r.right() * dpr),
-                                       std::nearbyint(r.bottom() * dpr)));
+            const QRectF coins(
+                QPointF(std::nearbyint(r.left() * dpr), std::nearbyint(r.top() * dpr)),
+                QPointF(std::nearbyint(r.right() * dpr), std::nearbyint(r.bottom() * dpr)));
             p.fillRect(coins.normalized().adjusted(0, 0, 1, 1), Rouge);
         }
         QPen stylo(Noir);
@@ -352,7 +352,7 @@ private slots:
             stylo.setCapStyle(Qt::SquareCap);
         }
         // Inside, across each edge and past each corner, and two that overlap.
-        const QList<QPointF> centres{{30, 20}, {1, 20}, {58, 20}, {30, 1},  {30, 39},
+        const QList<QPointF> centres{{30, 20}, {1, 20},  {58, 20}, {30, 1},  {30, 39},
                                      {-2, -2}, {61, 41}, {15, 12}, {18, 14}, {-30, 10}};
         for (int k = 0; k < centres.size(); ++k) {
             const QColor remplissage = k % 2 ? vert : Noir;
@@ -361,7 +361,8 @@ private slots:
             p.setPen(stylo);
             p.setBrush(plein ? QBrush(remplissage) : QBrush(Qt::NoBrush));
             const double r = std::nearbyint(rayon * dpr);
-            const QPointF c(std::nearbyint(centres[k].x() * dpr), std::nearbyint(centres[k].y() * dpr));
+            const QPointF c(std::nearbyint(centres[k].x() * dpr),
+                            std::nearbyint(centres[k].y() * dpr));
             p.drawEllipse(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
         }
         p.end();
@@ -432,10 +433,11 @@ private slots:
                 for (int y = place.top(); y <= place.bottom(); ++y)
                     for (int x = place.left(); x <= place.right(); ++x)
                         differents += faite.pixel(x, y) != attendue.pixel(x, y);
-                QVERIFY2(differents == 0, qPrintable(QStringLiteral("disc %1, pass %2: %3 pixels differ")
-                                                         .arg(k)
-                                                         .arg(passe)
-                                                         .arg(differents)));
+                QVERIFY2(differents == 0,
+                         qPrintable(QStringLiteral("disc %1, pass %2: %3 pixels differ")
+                                        .arg(k)
+                                        .arg(passe)
+                                        .arg(differents)));
             }
     }
 
@@ -495,8 +497,8 @@ private slots:
                 const QColor remplissage = k % 3 ? Noir : vert;
                 b.setFillColor(remplissage);
                 b.Circle(float(c.x()), float(c.y()), float(rayon));
-                p.setPen(QPen(Noir, std::max(1.0, std::nearbyint(dpr)), Qt::SolidLine,
-                              Qt::SquareCap));
+                p.setPen(
+                    QPen(Noir, std::max(1.0, std::nearbyint(dpr)), Qt::SolidLine, Qt::SquareCap));
                 p.setBrush(remplissage);
                 const double r = std::nearbyint(rayon * dpr);
                 const QPointF d(std::nearbyint(c.x() * dpr), std::nearbyint(c.y() * dpr));
@@ -504,8 +506,8 @@ private slots:
             }
             if (suite == "ligne" && tic == 2) {
                 b.Line(0, 48, 79, 2, Rouge);
-                p.setPen(QPen(Rouge, std::max(1.0, std::nearbyint(dpr)), Qt::SolidLine,
-                              Qt::SquareCap));
+                p.setPen(
+                    QPen(Rouge, std::max(1.0, std::nearbyint(dpr)), Qt::SolidLine, Qt::SquareCap));
                 p.drawLine(QPointF(0, std::nearbyint(48 * dpr)),
                            QPointF(std::nearbyint(79 * dpr), std::nearbyint(2 * dpr)));
             }
@@ -516,9 +518,9 @@ private slots:
             for (int y = 0; y < faite.height(); ++y)
                 for (int x = 0; x < faite.width(); ++x)
                     differents += faite.pixel(x, y) != attendue.pixel(x, y);
-            QVERIFY2(differents == 0, qPrintable(QStringLiteral("tick %1: %2 pixels differ")
-                                                     .arg(tic)
-                                                     .arg(differents)));
+            QVERIFY2(
+                differents == 0,
+                qPrintable(QStringLiteral("tick %1: %2 pixels differ").arg(tic).arg(differents)));
         }
     }
 
@@ -578,9 +580,10 @@ private slots:
                     if (avant.pixel(x, y) != apres.pixel(x, y) &&
                         !espion.peint.contains(QPoint(int(x / dpr) + e, int(y / dpr) + e)))
                         ++oublies;
-            QVERIFY2(oublies == 0, qPrintable(QStringLiteral("tick %1: %2 changed pixels not repainted")
-                                                  .arg(tic)
-                                                  .arg(oublies)));
+            QVERIFY2(oublies == 0,
+                     qPrintable(QStringLiteral("tick %1: %2 changed pixels not repainted")
+                                    .arg(tic)
+                                    .arg(oublies)));
             if (dpr == 1) {
                 // What the screen holds inside the border is the drawing.
                 const QImage ecran = b.screen()->grabWindow(b.winId()).toImage();
@@ -588,9 +591,10 @@ private slots:
                 for (int y = 0; y < apres.height(); ++y)
                     for (int x = 0; x < apres.width(); ++x)
                         faux += ecran.pixel(x + e, y + e) != apres.pixel(x, y);
-                QVERIFY2(faux == 0, qPrintable(QStringLiteral("tick %1: %2 pixels wrong on screen")
-                                                   .arg(tic)
-                                                   .arg(faux)));
+                QVERIFY2(
+                    faux == 0,
+                    qPrintable(
+                        QStringLiteral("tick %1: %2 pixels wrong on screen").arg(tic).arg(faux)));
             }
         }
         // A disc drawn again where it was: its place alone is repainted.
@@ -603,9 +607,8 @@ private slots:
         b.Circle(100, 30, 3);
         QTRY_VERIFY(!espion.peint.isEmpty());
         const QRect r = espion.peint.boundingRect();
-        QVERIFY2(r.width() * r.height() < 20 * 20, qPrintable(QStringLiteral("%1 x %2")
-                                                                   .arg(r.width())
-                                                                   .arg(r.height())));
+        QVERIFY2(r.width() * r.height() < 20 * 20,
+                 qPrintable(QStringLiteral("%1 x %2").arg(r.width()).arg(r.height())));
     }
 
     // Wide segments are stamped from one drawn once for each vector: moved
