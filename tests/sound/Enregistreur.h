@@ -2,7 +2,6 @@
 // Test helper: records the private null sink's monitor with parec, and
 // measures what was heard.
 
-#include <QAudioDevice>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -18,7 +18,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QAudioDevice>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>

@@ -28,7 +28,7 @@ struct Lecon : Banc {
     ComplementsOS complements{*os, DemarrageOS{}, [](double) {}, &reglages};
     QStringList messages;
     Lecon() {
-        complements.langue().setMessage([this](const QString& texte) { messages << texte; });
+        complements.langue().setMessage([this](const QString& message) { messages << message; });
     }
     /// The language submenu's entries, ticked or not, as the menu opens.
     QMenu* sousMenu() {

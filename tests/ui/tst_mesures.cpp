@@ -62,8 +62,8 @@ struct Mesures : Banc {
     // Drags sensor n's marker with the given button, the pointer passing over
     // the model's pixels listed, and releases it over `fin` (window pixels).
     void glisse(int n, Qt::MouseButton bouton, const QList<QPoint>& chemin, QPoint fin) {
-        QLabel* marque = marqueur(n);
-        QTest::mousePress(marque, bouton, {}, QPoint(marque->width() / 2, marque->height() / 2));
+        QLabel* micro = marqueur(n);
+        QTest::mousePress(micro, bouton, {}, QPoint(micro->width() / 2, micro->height() / 2));
         for (QPoint p : chemin)
             QTest::mouseMove(modele, p);
         QTest::mouseMove(os.get(), fin);

@@ -81,22 +81,23 @@ bool Langue::installe(const QString& langue) {
     retire(NomTraduction);
     retire(NomTraductionQt);
     retire(NomNomsTouches);
-    // Numbers the program formats for people (the graphs' scales, the CSV
-    // file's decimal mark) follow the language of its texts, never the system's.
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     const QString fichier = fichierTraduction(langue);
     bool reussi = langue == francais();
     if (!fichier.isEmpty()) {
         auto* traduction = new QTranslator(QCoreApplication::instance());
         traduction->setObjectName(NomTraduction);
         reussi = traduction->load(fichier) && QCoreApplication::installTranslator(traduction);
-        if (reussi)
-            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        else
+        if (!reussi)
             delete traduction;
     }
+    // Numbers the program formats for people (the graphs' scales, the CSV
+    // file's decimal mark) follow the language of its texts, never the
+    // system's; this is the one place that chooses them.
+    const bool anglaisInstalle = installee() == anglais();
+    QLocale::setDefault(anglaisInstalle ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                        : QLocale(QLocale::French, QLocale::France));
     // Qt's texts in the language the interface got, French when English failed.
-    installeQt(Langue::installee());
+    installeQt(installee());
     return reussi;
 }
 
