@@ -244,21 +244,6 @@
     </message>
 </context>
 <context>
-    <name>LegendesTraduites</name>
-    <message>
-        <source>Amplitude du soliton : </source>
-        <translation>Pulse amplitude: </translation>
-    </message>
-    <message>
-        <source>Amplitude : </source>
-        <translation>Amplitude: </translation>
-    </message>
-    <message>
-        <source>fréquence : </source>
-        <translation>frequency: </translation>
-    </message>
-</context>
-<context>
     <name>LigneDeCommande</name>
     <message>
         <source>Affiche cette aide et quitte.</source>
@@ -965,6 +950,21 @@
     <message>
         <source>V</source>
         <translation>A</translation>
+    </message>
+</context>
+<context>
+    <name>vibralume::OS</name>
+    <message>
+        <source>fréquence : %1Hz</source>
+        <translation>frequency: %1Hz</translation>
+    </message>
+    <message>
+        <source>Amplitude du soliton : %1cm</source>
+        <translation>Pulse amplitude: %1cm</translation>
+    </message>
+    <message>
+        <source>Amplitude : %1cm</source>
+        <translation>Amplitude: %1cm</translation>
     </message>
 </context>
 <context>

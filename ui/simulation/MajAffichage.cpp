@@ -3,7 +3,7 @@
 
 #include "model/Legendes.h"
 #include "model/Parametres.h"
-#include "ui/simulation/LegendesTraduites.h"
+#include "model/TexteNombre.h"
 #include "ui/simulation/OS.h"
 #include "views/Etiquette.h"
 #include "views/PictureBox.h"
@@ -16,9 +16,10 @@ namespace vibralume {
 
 namespace {
 
-// The model writes French; the caption is in the interface's language.
-void legende(Etiquette* e, const std::string& texte) {
-    e->setText(LegendesTraduites::traduit(texte));
+// The numbers as the model writes them; the words around them are the
+// interface's own.
+QString nombre(const std::string& texte) {
+    return QString::fromStdString(texte);
 }
 
 Bord bordChoisi(const QRadioButton* progressive, const QRadioButton* ouvert) {
@@ -43,13 +44,14 @@ void OS::MajAffichage() {
     c_.Vib_AmplG->setX(marques.gauche, marques.gauche);
     c_.Vib_AmplD->setX(marques.droite, marques.droite);
 
-    legende(c_.Label2, LegendeLabel2(int16_t(c_.frequence->value())));
-    legende(c_.Label23, LegendeLabel23(m_.Celerite));
+    c_.Label2->setText(
+        tr("fréquence : %1Hz").arg(nombre(NombreLabel2(int16_t(c_.frequence->value())))));
+    c_.Label23->setText(QStringLiteral("v=%1cm/s").arg(nombre(TexteNombre(m_.Celerite))));
     // A maximum below the value brings the value down, and that change runs
     // this refresh again before the rest of this one.
     c_.Amplitude->setMaximum(AmplitudeMax(m_.Celerite, m_.Freq));
-    legende(c_.Label32, LegendeLabel32(m_.AmplSoliton));
-    legende(c_.label3, LegendeLabel3(m_.AmplVib));
+    c_.Label32->setText(tr("Amplitude du soliton : %1cm").arg(nombre(TexteNombre(m_.AmplSoliton))));
+    c_.label3->setText(tr("Amplitude : %1cm").arg(nombre(NombreLabel3(m_.AmplVib))));
     m_.NbOnde = NbOndePour(m_.Freq, m_.Celerite);
     m_.Resonance = ResonancePour(bord, m_.Freq, m_.Celerite);
 
@@ -60,9 +62,9 @@ void OS::MajAffichage() {
     if (m_.SonActif)
         son_.JoueSon();
 
-    legende(c_.lambda, LegendeLambda(m_.Celerite, m_.Freq));
-    legende(c_.vit, LegendeVit(m_.Celerite));
-    legende(c_.f, LegendeF(m_.Freq));
+    c_.lambda->setText(nombre(LegendeLambda(m_.Celerite, m_.Freq)));
+    c_.vit->setText(nombre(LegendeVit(m_.Celerite)));
+    c_.f->setText(nombre(LegendeF(m_.Freq)));
 }
 
 } // namespace vibralume
