@@ -6,6 +6,7 @@
 #include "tests/model/Doublures.h"
 #include "ui/classe/ZoomOS.h"
 #include "ui/demarrage/Application.h"
+#include "ui/miseenpage/ControlesConstruits.h"
 #include "ui/simulation/OS.h"
 #include "views/Etiquette.h"
 #include "views/PictureBox.h"
@@ -83,12 +84,18 @@ void Zoom(benchmark::State& etat, double depuis, double vers) {
     f.os->show();
     ZoomOS z(*f.os);
     z.setZoom(depuis);
+    long recherches = 0;
     for (auto _ : etat) {
+        const long avant = ControlesConstruits::recherches();
         z.setZoom(vers);
+        recherches += ControlesConstruits::recherches() - avant;
         etat.PauseTiming();
         z.setZoom(depuis);
         etat.ResumeTiming();
     }
+    // Controls looked up by name in one change.
+    etat.counters["recherches"] =
+        benchmark::Counter(double(recherches), benchmark::Counter::kAvgIterations);
 }
 
 // The same with a sweep of 19 s traced by both sensors at 2 s per division:

@@ -244,21 +244,6 @@
     </message>
 </context>
 <context>
-    <name>LegendesTraduites</name>
-    <message>
-        <source>Amplitude du soliton : </source>
-        <translation>Pulse amplitude: </translation>
-    </message>
-    <message>
-        <source>Amplitude : </source>
-        <translation>Amplitude: </translation>
-    </message>
-    <message>
-        <source>fréquence : </source>
-        <translation>frequency: </translation>
-    </message>
-</context>
-<context>
     <name>LigneDeCommande</name>
     <message>
         <source>Affiche cette aide et quitte.</source>
@@ -604,10 +589,6 @@
         <translation>Running the simulation</translation>
     </message>
     <message>
-        <source>R</source>
-        <translation>R</translation>
-    </message>
-    <message>
         <source>Ralenti : x1, x1/2, x1/4, x1/10 du temps réel</source>
         <translation>Slow motion: x1, x1/2, x1/4, x1/10 of real time</translation>
     </message>
@@ -628,20 +609,12 @@
         <translation>Vibration</translation>
     </message>
     <message>
-        <source>Maj + L</source>
-        <translation>Shift + L</translation>
-    </message>
-    <message>
         <source>Écouter au capteur 1 : le son suit la pression à cet endroit</source>
         <translation>Listen at sensor 1: the sound follows the pressure there</translation>
     </message>
     <message>
         <source>Écouter au capteur 1</source>
         <translation>Listen at sensor 1</translation>
-    </message>
-    <message>
-        <source>Maj+L</source>
-        <translation>Shift+L</translation>
     </message>
     <message>
         <source>Écoute au capteur 1</source>
@@ -656,10 +629,6 @@
         <translation>Windows</translation>
     </message>
     <message>
-        <source>W</source>
-        <translation>W</translation>
-    </message>
-    <message>
         <source>Graphes le long du milieu : ouvrir ou fermer</source>
         <translation>Graphs along the medium: open or close</translation>
     </message>
@@ -672,32 +641,16 @@
         <translation>Saving and sharing</translation>
     </message>
     <message>
-        <source>Ctrl + S</source>
-        <translation>Ctrl + S</translation>
-    </message>
-    <message>
         <source>Enregistrer l&apos;image de la fenêtre</source>
         <translation>Save a picture of the window</translation>
-    </message>
-    <message>
-        <source>Ctrl + Maj + S</source>
-        <translation>Ctrl + Shift + S</translation>
     </message>
     <message>
         <source>Enregistrer l&apos;image de la fenêtre pour l&apos;impression (deux fois plus fine)</source>
         <translation>Save a picture of the window for printing (twice as fine)</translation>
     </message>
     <message>
-        <source>Ctrl + C</source>
-        <translation>Ctrl + C</translation>
-    </message>
-    <message>
         <source>Copier l&apos;image de la fenêtre</source>
         <translation>Copy a picture of the window</translation>
-    </message>
-    <message>
-        <source>Ctrl + E</source>
-        <translation>Ctrl + E</translation>
     </message>
     <message>
         <source>Exporter les mesures des capteurs (CSV)</source>
@@ -708,80 +661,20 @@
         <translation>Save a picture of the window...</translation>
     </message>
     <message>
-        <source>Ctrl+S</source>
-        <translation>Ctrl+S</translation>
-    </message>
-    <message>
         <source>Enregistrer l&apos;image pour l&apos;impression...</source>
         <translation>Save a picture for printing...</translation>
-    </message>
-    <message>
-        <source>Ctrl+Maj+S</source>
-        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>Enregistrer l&apos;image de l&apos;oscilloscope...</source>
         <translation>Save a picture of the oscilloscope...</translation>
     </message>
     <message>
-        <source>Ctrl+C</source>
-        <translation>Ctrl+C</translation>
-    </message>
-    <message>
         <source>Exporter les mesures (CSV)...</source>
         <translation>Export the measurements (CSV)...</translation>
     </message>
     <message>
-        <source>Ctrl+E</source>
-        <translation>Ctrl+E</translation>
-    </message>
-    <message>
-        <source>Agrandir</source>
-        <translation>Enlarge</translation>
-    </message>
-    <message>
-        <source>Ctrl++</source>
-        <translation>Ctrl++</translation>
-    </message>
-    <message>
-        <source>Réduire</source>
-        <translation>Reduce</translation>
-    </message>
-    <message>
-        <source>Ctrl+-</source>
-        <translation>Ctrl+-</translation>
-    </message>
-    <message>
-        <source>Taille normale</source>
-        <translation>Normal size</translation>
-    </message>
-    <message>
-        <source>Ctrl+0</source>
-        <translation>Ctrl+0</translation>
-    </message>
-    <message>
-        <source>Plein écran</source>
-        <translation>Full screen</translation>
-    </message>
-    <message>
-        <source>F11</source>
-        <translation>F11</translation>
-    </message>
-    <message>
-        <source>Couper ou remettre le son</source>
-        <translation>Sound off or on</translation>
-    </message>
-    <message>
-        <source>Ctrl+M</source>
-        <translation>Ctrl+M</translation>
-    </message>
-    <message>
         <source>Raccourcis clavier</source>
         <translation>Keyboard shortcuts</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
     </message>
     <message>
         <source>À propos de Vibralume</source>
@@ -792,12 +685,16 @@
         <translation>First switch sensor 1 on, on the oscilloscope</translation>
     </message>
     <message>
-        <source>Menu / Maj + F10</source>
-        <translation>Menu / Shift + F10</translation>
-    </message>
-    <message>
         <source>Menu du fond de la fenêtre</source>
         <translation>The window&apos;s background menu</translation>
+    </message>
+    <message>
+        <source>Affichage et son</source>
+        <translation>Display and sound</translation>
+    </message>
+    <message>
+        <source>Cette liste des raccourcis</source>
+        <translation>This list of shortcuts</translation>
     </message>
 </context>
 <context>
@@ -1056,22 +953,29 @@
     </message>
 </context>
 <context>
+    <name>vibralume::OS</name>
+    <message>
+        <source>fréquence : %1Hz</source>
+        <translation>frequency: %1Hz</translation>
+    </message>
+    <message>
+        <source>Amplitude du soliton : %1cm</source>
+        <translation>Pulse amplitude: %1cm</translation>
+    </message>
+    <message>
+        <source>Amplitude : %1cm</source>
+        <translation>Amplitude: %1cm</translation>
+    </message>
+</context>
+<context>
     <name>vibralume::Raccourcis</name>
     <message>
         <source>Marche de la simulation</source>
         <translation>Running the simulation</translation>
     </message>
     <message>
-        <source>Espace</source>
-        <translation>Space</translation>
-    </message>
-    <message>
         <source>Pause, ou reprise de la simulation</source>
         <translation>Pause, or run the simulation again</translation>
-    </message>
-    <message>
-        <source>Flèche droite</source>
-        <translation>Right arrow</translation>
     </message>
     <message>
         <source>Pas à pas : 25 ms de plus</source>
@@ -1080,34 +984,6 @@
     <message>
         <source>Vibration</source>
         <translation>Vibration</translation>
-    </message>
-    <message>
-        <source>Flèche haut / bas</source>
-        <translation>Up / Down arrow</translation>
-    </message>
-    <message>
-        <source>Fréquence plus haute / plus basse</source>
-        <translation>Higher / lower frequency</translation>
-    </message>
-    <message>
-        <source>Page haut / bas</source>
-        <translation>Page Up / Down</translation>
-    </message>
-    <message>
-        <source>Fréquence : grand pas</source>
-        <translation>Frequency: large step</translation>
-    </message>
-    <message>
-        <source>Maj + flèche haut / bas</source>
-        <translation>Shift + Up / Down arrow</translation>
-    </message>
-    <message>
-        <source>Amplitude plus grande / plus petite</source>
-        <translation>Larger / smaller amplitude</translation>
-    </message>
-    <message>
-        <source>I</source>
-        <translation>I</translation>
     </message>
     <message>
         <source>Vibration solitaire, ou périodique</source>
@@ -1126,10 +1002,6 @@
         <translation>Long pulse</translation>
     </message>
     <message>
-        <source>L</source>
-        <translation>L</translation>
-    </message>
-    <message>
         <source>Écouter le son produit, ou l&apos;arrêter</source>
         <translation>Listen to the sound, or stop it</translation>
     </message>
@@ -1138,32 +1010,16 @@
         <translation>Windows</translation>
     </message>
     <message>
-        <source>M</source>
-        <translation>M</translation>
-    </message>
-    <message>
         <source>Modèle microscopique : ouvrir ou fermer</source>
         <translation>Microscopic model: open or close</translation>
-    </message>
-    <message>
-        <source>O</source>
-        <translation>O</translation>
     </message>
     <message>
         <source>Oscilloscope : ouvrir ou fermer</source>
         <translation>Oscilloscope: open or close</translation>
     </message>
     <message>
-        <source>V</source>
-        <translation>V</translation>
-    </message>
-    <message>
         <source>Vibreur : ouvrir ou fermer</source>
         <translation>Vibrator: open or close</translation>
-    </message>
-    <message>
-        <source>F2</source>
-        <translation>F2</translation>
     </message>
     <message>
         <source>Énoncé du modèle microscopique</source>
@@ -1174,140 +1030,136 @@
         <translation>Oscilloscope</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
-    <message>
         <source>Capteur 1 : activer ou désactiver</source>
         <translation>Sensor 1: switch on or off</translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation>2</translation>
     </message>
     <message>
         <source>Capteur 2 : activer ou désactiver</source>
         <translation>Sensor 2: switch on or off</translation>
     </message>
     <message>
-        <source>T / Maj + T</source>
-        <translation>T / Shift + T</translation>
-    </message>
-    <message>
-        <source>Sensibilité horizontale suivante / précédente</source>
-        <translation>Next / previous time base</translation>
-    </message>
-    <message>
         <source>Milieu de propagation</source>
         <translation>Propagation medium</translation>
-    </message>
-    <message>
-        <source>P</source>
-        <translation>P</translation>
     </message>
     <message>
         <source>Pas de condition aux limites</source>
         <translation>No boundary conditions</translation>
     </message>
     <message>
-        <source>E</source>
-        <translation>E</translation>
-    </message>
-    <message>
         <source>Milieu ouvert aux deux extrémités</source>
         <translation>Medium open at both ends</translation>
-    </message>
-    <message>
-        <source>F</source>
-        <translation>F</translation>
     </message>
     <message>
         <source>Milieu ouvert à gauche fermé à droite</source>
         <translation>Medium open on the left, closed on the right</translation>
     </message>
     <message>
-        <source>A</source>
-        <translation>A</translation>
-    </message>
-    <message>
         <source>Simuler un amortissement, ou non</source>
         <translation>Simulate damping, or not</translation>
-    </message>
-    <message>
-        <source>G / S</source>
-        <translation>G / S</translation>
-    </message>
-    <message>
-        <source>Gaz / Solide</source>
-        <translation>Gas / Solid</translation>
-    </message>
-    <message>
-        <source>Alt + flèche haut / bas</source>
-        <translation>Alt + Up / Down arrow</translation>
-    </message>
-    <message>
-        <source>Célérité plus grande / plus petite</source>
-        <translation>Higher / lower speed</translation>
     </message>
     <message>
         <source>Affichage et son</source>
         <translation>Display and sound</translation>
     </message>
     <message>
-        <source>Ctrl + plus / moins</source>
-        <translation>Ctrl + plus / minus</translation>
-    </message>
-    <message>
-        <source>Agrandir / réduire la fenêtre</source>
-        <translation>Enlarge / reduce the window</translation>
-    </message>
-    <message>
-        <source>Ctrl + 0</source>
-        <translation>Ctrl + 0</translation>
-    </message>
-    <message>
         <source>Taille normale (100 %)</source>
         <translation>Normal size (100%)</translation>
-    </message>
-    <message>
-        <source>F11</source>
-        <translation>F11</translation>
     </message>
     <message>
         <source>Plein écran, ou retour</source>
         <translation>Full screen, or back</translation>
     </message>
     <message>
-        <source>Échap</source>
-        <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Ctrl + flèche haut / bas</source>
-        <translation>Ctrl + Up / Down arrow</translation>
-    </message>
-    <message>
-        <source>Volume du son plus fort / plus faible</source>
-        <translation>Sound louder / quieter</translation>
-    </message>
-    <message>
-        <source>Ctrl + M</source>
-        <translation>Ctrl + M</translation>
-    </message>
-    <message>
         <source>Couper le son, ou le remettre</source>
         <translation>Sound off, or back on</translation>
     </message>
     <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>Cette liste des raccourcis</source>
-        <translation>This list of shortcuts</translation>
-    </message>
-    <message>
         <source>Ôter le cadre de la commande choisie au clavier, sinon quitter le plein écran</source>
         <translation>Take the frame off the control chosen with the keyboard, otherwise leave full screen</translation>
+    </message>
+    <message>
+        <source>Fréquence plus haute</source>
+        <translation>Higher frequency</translation>
+    </message>
+    <message>
+        <source>Fréquence plus basse</source>
+        <translation>Lower frequency</translation>
+    </message>
+    <message>
+        <source>Fréquence : grand pas vers le haut</source>
+        <translation>Frequency: large step up</translation>
+    </message>
+    <message>
+        <source>Fréquence : grand pas vers le bas</source>
+        <translation>Frequency: large step down</translation>
+    </message>
+    <message>
+        <source>Amplitude plus grande</source>
+        <translation>Larger amplitude</translation>
+    </message>
+    <message>
+        <source>Amplitude plus petite</source>
+        <translation>Smaller amplitude</translation>
+    </message>
+    <message>
+        <source>Sensibilité horizontale suivante</source>
+        <translation>Next time base</translation>
+    </message>
+    <message>
+        <source>Sensibilité horizontale précédente</source>
+        <translation>Previous time base</translation>
+    </message>
+    <message>
+        <source>Gaz</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Solide</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>Célérité plus grande</source>
+        <translation>Higher speed</translation>
+    </message>
+    <message>
+        <source>Célérité plus petite</source>
+        <translation>Lower speed</translation>
+    </message>
+    <message>
+        <source>Agrandir la fenêtre</source>
+        <translation>Enlarge the window</translation>
+    </message>
+    <message>
+        <source>Agrandir</source>
+        <translation>Enlarge</translation>
+    </message>
+    <message>
+        <source>Réduire la fenêtre</source>
+        <translation>Reduce the window</translation>
+    </message>
+    <message>
+        <source>Réduire</source>
+        <translation>Reduce</translation>
+    </message>
+    <message>
+        <source>Taille normale</source>
+        <translation>Normal size</translation>
+    </message>
+    <message>
+        <source>Plein écran</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Volume du son plus fort</source>
+        <translation>Sound louder</translation>
+    </message>
+    <message>
+        <source>Volume du son plus faible</source>
+        <translation>Sound quieter</translation>
+    </message>
+    <message>
+        <source>Couper ou remettre le son</source>
+        <translation>Sound off or on</translation>
     </message>
 </context>
 <context>

@@ -6,31 +6,23 @@
 
 namespace vibralume {
 
-std::string LegendeLabel2(int16_t frequence) {
+std::string NombreLabel2(int16_t frequence) {
     const double x = frequence / 10.0;
     if (frequence >= 10) {
-        return "fréquence : " + TexteNombre(x) + "Hz";
+        return TexteNombre(x);
     }
-    return "fréquence : 0" + PartieDecimale(x) + "Hz";
+    return "0" + PartieDecimale(x);
 }
 
-std::string LegendeFrequenceDefilee(int16_t frequence) {
-    return "fréquence : " + TexteNombre(frequence / 10.0) + "Hz";
+std::string NombreFrequenceDefilee(int16_t frequence) {
+    return TexteNombre(frequence / 10.0);
 }
 
-std::string LegendeLabel23(double celerite) {
-    return "v=" + TexteNombre(celerite) + "cm/s";
-}
-
-std::string LegendeLabel32(double amplSoliton) {
-    return "Amplitude du soliton : " + TexteNombre(amplSoliton) + "cm";
-}
-
-std::string LegendeLabel3(double amplVib) {
+std::string NombreLabel3(double amplVib) {
     if (amplVib >= 1 || amplVib == 0) {
-        return "Amplitude : " + TexteNombre(amplVib) + "cm";
+        return TexteNombre(amplVib);
     }
-    return "Amplitude : 0" + PartieDecimale(amplVib) + "cm";
+    return "0" + PartieDecimale(amplVib);
 }
 
 std::string LegendeLambda(double celerite, double freq) {

@@ -1,26 +1,23 @@
 #pragma once
-// Caption texts of the parameters (UTF-8), as the refresh and the frequency
-// scroll handler write them.
+// The numbers of the parameters' captions (UTF-8), written as the refresh and
+// the frequency scroll handler write them; the words around them are the
+// interface's, in its language.
 
 #include <cstdint>
 #include <string>
 
 namespace vibralume {
 
-/// `Label2` as the refresh writes it; below 1 Hz the zero is written before the point.
-std::string LegendeLabel2(int16_t frequence);
+/// `Label2`'s frequency as the refresh writes it: below 1 Hz the zero is
+/// written before the point (" 1.8", "0.5").
+std::string NombreLabel2(int16_t frequence);
 
-/// `Label2` as the `frequence` scroll handler writes it first, with no special case.
-std::string LegendeFrequenceDefilee(int16_t frequence);
+/// `Label2`'s frequency as the `frequence` scroll handler writes it first,
+/// with no special case (" .5").
+std::string NombreFrequenceDefilee(int16_t frequence);
 
-/// `Label23`: "v=" then the speed and "cm/s".
-std::string LegendeLabel23(double celerite);
-
-/// `Label32`: the pulse amplitude, with no special case below 1.
-std::string LegendeLabel32(double amplSoliton);
-
-/// `label3`: the vibration amplitude; between 0 and 1 the zero is written before the point.
-std::string LegendeLabel3(double amplVib);
+/// `label3`'s vibration amplitude: between 0 and 1 the zero is written before the point.
+std::string NombreLabel3(double amplVib);
 
 /// `lambda`: the wavelength cut to two decimals, or "-" without a frequency.
 std::string LegendeLambda(double celerite, double freq);

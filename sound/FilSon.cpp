@@ -11,6 +11,14 @@ namespace vibralume {
 
 void FilSon::tourne(std::shared_ptr<PartageSon> partage) {
     pthread_setname_np(pthread_self(), "vibralume-son");
+    // The tone must not wait behind the machine's other work, as the sound
+    // server's own threads do not: a modest real-time priority where the
+    // system grants one (a real-time limit for the user, or root), the
+    // ordinary scheduling otherwise. The thread mostly sleeps; each wake-up
+    // writes a few milliseconds of samples.
+    sched_param priorite{};
+    priorite.sched_priority = PrioriteTempsReel;
+    pthread_setschedparam(pthread_self(), SCHED_RR, &priorite);
     FilSon fil(std::move(partage));
     while (fil.attendsDemande()) {
         fil.sers();

@@ -30,6 +30,8 @@ public:
     static constexpr std::chrono::milliseconds Reessai{1000};
     /// How often the stream is topped up.
     static constexpr std::chrono::milliseconds Remplissage{5};
+    /// Real-time priority asked for the thread, under the sound server's.
+    static constexpr int PrioriteTempsReel = 5;
 
 private:
     using Horloge = std::chrono::steady_clock;

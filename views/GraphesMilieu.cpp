@@ -31,10 +31,9 @@ constexpr double MargeDeplacement = 1.12;
 constexpr double NiveauHaut = -0.3;
 constexpr double NiveauBas = 6.3;
 constexpr int DivisionsEcran = 6;
-/// The main window's ruler is 375 twips high.
-constexpr double HauteurRegle = 375;
-/// The sensor marker is 240 twips wide in the model.
-constexpr double LargeurMarqueur = 240 / TwipsParCm;
+/// The main window's ruler's height, and a sensor marker's width in the model.
+constexpr double HauteurRegle = HauteurRegleTwips;
+constexpr double LargeurMarqueur = LargeurCapteurTwips / TwipsParCm;
 /// The strip at the foot of each plot where the nodes and antinodes are lettered.
 constexpr double BandeLettres = 16;
 /// Half the width of a slice's share of the medium (cm), for the green band.
@@ -46,8 +45,8 @@ const QColor GrisCadre{150, 150, 150};
 const QColor GrisGrille{228, 228, 228};
 const QColor GrisTexte{90, 90, 90};
 /// The model view's end marks: an open end, a closed one and its wall.
-const QColor GrisBordOuvert{128, 128, 128};
-const QColor GrisBordFerme{224, 224, 224};
+const QColor GrisBordOuvert = couleurRgb(RgbBordOuvert);
+const QColor GrisBordFerme = couleurRgb(RgbBordFerme);
 
 QString nombre(double v) {
     return QLocale().toString(v, 'g', 3);

@@ -6,6 +6,7 @@
 // the other canvases are.
 
 #include "model/LeLongDuMilieu.h"
+#include "views/Reperes.h"
 
 #include <QColor>
 #include <QImage>
@@ -29,8 +30,8 @@ inline const QColor CouleurPression{170, 0, 40};
 inline const QColor CouleurNoeud{200, 0, 0};
 inline const QColor CouleurVentre{0, 130, 0};
 /// Sensor markers 1 and 2, as in the model view.
-inline const QColor CouleurMarqueur1{128, 128, 255};
-inline const QColor CouleurMarqueur2{255, 128, 0};
+inline const QColor CouleurMarqueur1 = couleurRgb(RgbCapteur1);
+inline const QColor CouleurMarqueur2 = couleurRgb(RgbCapteur2);
 
 /// A sensor that is on: where it reads and what it reads.
 struct CapteurGraphe {

@@ -5,6 +5,7 @@
 #include "model/Demarrage.h"
 #include "model/Legendes.h"
 #include "model/Parametres.h"
+#include "model/TexteNombre.h"
 
 #include <QTest>
 #include <cmath>
@@ -70,9 +71,8 @@ private slots:
         QCOMPARE(int(r.amplitudeMax), 10);
         QVERIFY(r.marqueurs.gauche == 1 && r.marqueurs.droite == 3);
 
-        QCOMPARE(Q(LegendeLabel2(18)), QString("fréquence :  1.8Hz"));
-        QCOMPARE(Q(LegendeLabel23(m.Celerite)), QString("v= 15cm/s"));
-        QCOMPARE(Q(LegendeLabel3(m.AmplVib)), QString("Amplitude :  1cm"));
+        QCOMPARE(Q(NombreLabel2(18)), QString(" 1.8"));
+        QCOMPARE(Q(NombreLabel3(m.AmplVib)), QString(" 1"));
         QCOMPARE(Q(LegendeLambda(m.Celerite, m.Freq)), QString(" 8.33cm"));
         QCOMPARE(Q(LegendeVit(m.Celerite)), QString(" 15cm/s"));
         QCOMPARE(Q(LegendeF(m.Freq)), QString(" 1.8Hz"));
@@ -110,20 +110,20 @@ private slots:
         QTest::addColumn<QString>("label2");
         QTest::addColumn<QString>("defilee");
         QTest::addColumn<QString>("f");
-        QTest::newRow("1") << 1 << "fréquence : 0.1Hz"
-                           << "fréquence :  .1Hz"
+        QTest::newRow("1") << 1 << "0.1"
+                           << " .1"
                            << "0.1Hz";
-        QTest::newRow("9") << 9 << "fréquence : 0.9Hz"
-                           << "fréquence :  .9Hz"
+        QTest::newRow("9") << 9 << "0.9"
+                           << " .9"
                            << "0.9Hz";
-        QTest::newRow("10") << 10 << "fréquence :  1Hz"
-                            << "fréquence :  1Hz"
+        QTest::newRow("10") << 10 << " 1"
+                            << " 1"
                             << " 1Hz";
-        QTest::newRow("18") << 18 << "fréquence :  1.8Hz"
-                            << "fréquence :  1.8Hz"
+        QTest::newRow("18") << 18 << " 1.8"
+                            << " 1.8"
                             << " 1.8Hz";
-        QTest::newRow("40") << 40 << "fréquence :  4Hz"
-                            << "fréquence :  4Hz"
+        QTest::newRow("40") << 40 << " 4"
+                            << " 4"
                             << " 4Hz";
     }
     void legendesFrequence() {
@@ -131,30 +131,25 @@ private slots:
         QFETCH(QString, label2);
         QFETCH(QString, defilee);
         QFETCH(QString, f);
-        QCOMPARE(Q(LegendeLabel2(int16_t(frequence))), label2);
-        QCOMPARE(Q(LegendeFrequenceDefilee(int16_t(frequence))), defilee);
+        QCOMPARE(Q(NombreLabel2(int16_t(frequence))), label2);
+        QCOMPARE(Q(NombreFrequenceDefilee(int16_t(frequence))), defilee);
         QCOMPARE(Q(LegendeF(FreqPour(int16_t(frequence)))), f);
     }
 
     void legendesVitesse_data() {
         QTest::addColumn<int>("v");
-        QTest::addColumn<QString>("label23");
         QTest::addColumn<QString>("vit");
         QTest::addColumn<QString>("lambda");
-        QTest::newRow("1") << 1 << "v= 5cm/s"
-                           << " 5cm/s"
+        QTest::newRow("1") << 1 << " 5cm/s"
                            << " 2.77cm";
-        QTest::newRow("8") << 8 << "v= 40cm/s"
-                           << " 40cm/s"
+        QTest::newRow("8") << 8 << " 40cm/s"
                            << " 22.22cm";
     }
     void legendesVitesse() {
         QFETCH(int, v);
-        QFETCH(QString, label23);
         QFETCH(QString, vit);
         QFETCH(QString, lambda);
         const double c = CeleritePour(int16_t(v));
-        QCOMPARE(Q(LegendeLabel23(c)), label23);
         QCOMPARE(Q(LegendeVit(c)), vit);
         QCOMPARE(Q(LegendeLambda(c, 1.8)), lambda);
         QCOMPARE(Q(LegendeLambda(c, 0)), QString("-"));
@@ -171,20 +166,14 @@ private slots:
         QTest::addColumn<QString>("legende");
         const int p = int(Bord::Progressive), oo = int(Bord::OuvertOuvert),
                   of = int(Bord::OuvertFerme);
-        QTest::newRow("progressive 10")
-            << p << false << 10 << 1.0 << 0.0 << 1.0 << 3.0 << "Amplitude :  1cm";
-        QTest::newRow("progressive 15")
-            << p << false << 15 << 1.5 << 0.0 << 0.5 << 3.5 << "Amplitude :  1.5cm";
-        QTest::newRow("progressive 0")
-            << p << false << 0 << 0.0 << 0.0 << 2.0 << 2.0 << "Amplitude :  0cm";
-        QTest::newRow("ouvert-ouvert 10")
-            << oo << false << 10 << 0.1 << 0.0 << 1.9 << 2.1 << "Amplitude : 0.1cm";
+        QTest::newRow("progressive 10") << p << false << 10 << 1.0 << 0.0 << 1.0 << 3.0 << " 1";
+        QTest::newRow("progressive 15") << p << false << 15 << 1.5 << 0.0 << 0.5 << 3.5 << " 1.5";
+        QTest::newRow("progressive 0") << p << false << 0 << 0.0 << 0.0 << 2.0 << 2.0 << " 0";
+        QTest::newRow("ouvert-ouvert 10") << oo << false << 10 << 0.1 << 0.0 << 1.9 << 2.1 << "0.1";
         QTest::newRow("ouvert-ferme 5")
-            << of << false << 5 << 0.05 << 0.0 << 1.95 << 2.05 << "Amplitude : 0.05cm";
-        QTest::newRow("soliton 25")
-            << p << true << 25 << 0.7 << 2.5 << 4.5 << 4.5 << "Amplitude du soliton :  2.5cm";
-        QTest::newRow("soliton 5")
-            << p << true << 5 << 0.7 << 0.5 << 2.5 << 2.5 << "Amplitude du soliton :  .5cm";
+            << of << false << 5 << 0.05 << 0.0 << 1.95 << 2.05 << "0.05";
+        QTest::newRow("soliton 25") << p << true << 25 << 0.7 << 2.5 << 4.5 << 4.5 << " 2.5";
+        QTest::newRow("soliton 5") << p << true << 5 << 0.7 << 0.5 << 2.5 << 2.5 << " .5";
     }
     void amplitudes() {
         QFETCH(int, bord);
@@ -203,7 +192,7 @@ private slots:
         QCOMPARE(m.AmplSoliton, amplSoliton);
         QCOMPARE(r.gauche, gauche);
         QCOMPARE(r.droite, droite);
-        QCOMPARE(Q(solitaire ? LegendeLabel32(m.AmplSoliton) : LegendeLabel3(m.AmplVib)), legende);
+        QCOMPARE(Q(solitaire ? TexteNombre(m.AmplSoliton) : NombreLabel3(m.AmplVib)), legende);
     }
 
     void resonance_data() {

@@ -11,7 +11,7 @@
 #include "ui/classe/ComplementsOS.h"
 #include "ui/classe/FenetreAPropos.h"
 #include "ui/classe/MenuFond.h"
-#include "ui/classe/Raccourcis.h"
+#include "ui/classe/TableCommandes.h"
 #include "ui/classe/Volume.h"
 #include "ui/classe/ZoomOS.h"
 #include "ui/demarrage/Langue.h"
@@ -211,8 +211,8 @@ private slots:
     // The list of keys: every heading and effect English, the keys named as
     // an English keyboard names them; the keys themselves do not change.
     void raccourcis() {
-        const auto& fr = fr_->complements.raccourcis().groupes();
-        const auto& en = en_->complements.raccourcis().groupes();
+        const auto& fr = fr_->complements.commandes().groupes();
+        const auto& en = en_->complements.commandes().groupes();
         QCOMPARE(en.size(), fr.size());
         int lignes = 0;
         for (std::size_t g = 0; g < en.size(); ++g) {
@@ -230,7 +230,7 @@ private slots:
             QCOMPARE(en_->banc.os->actions()[i]->shortcuts(),
                      fr_->banc.os->actions()[i]->shortcuts());
 
-        en_->complements.raccourcis().montreListe();
+        en_->complements.montreRaccourcis();
         auto* liste = en_->banc.os->findChild<QTreeWidget*>(QStringLiteral("liste"));
         QVERIFY(liste);
         verifieAnglais(liste->window()->windowTitle(),

@@ -6,9 +6,10 @@
 #include "Clavier.h"
 #include "ui/classe/ComplementsOS.h"
 #include "ui/classe/NavigationClavier.h"
-#include "ui/classe/Raccourcis.h"
+#include "ui/classe/TableCommandes.h"
 #include "ui/classe/Volume.h"
 #include "ui/classe/ZoomOS.h"
+#include "ui/demarrage/Langue.h"
 #include "ui/simulation/PanneauMesures.h"
 #include "ui/simulation/VisionneuseEnonce.h"
 #include "views/PictureBox.h"
@@ -183,7 +184,11 @@ const std::vector<Cas>& cas() {
 class TstClavier : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { prepareApplication(); }
+    void initTestCase() {
+        prepareApplication();
+        // The keys named as a French desktop names them.
+        Langue::installe(Langue::francais());
+    }
 
     // Each shortcut, with the focus on an option button, a scroll bar other
     // than the one it moves, or nowhere in particular.
@@ -318,7 +323,7 @@ private slots:
               "F11 : Plein écran, ou retour", "F1 : Cette liste des raccourcis"})
             QVERIFY2(lignes.contains(QString::fromUtf8(attendu)), attendu);
         std::size_t total = 0;
-        for (const auto& g : b.complements.raccourcis().groupes())
+        for (const auto& g : b.complements.commandes().groupes())
             total += g.lignes.size();
         QCOMPARE(qsizetype(total), lignes.size());
         QApplication::setActiveWindow(fenetre);

@@ -10,7 +10,7 @@
 #include "model/Mesure.h"
 #include "ui/classe/ComplementsOS.h"
 #include "ui/classe/MenuFond.h"
-#include "ui/classe/Raccourcis.h"
+#include "ui/classe/TableCommandes.h"
 #include "ui/classe/ZoomOS.h"
 #include "ui/partage/Enregistrement.h"
 #include "ui/partage/FenetreGraphes.h"
@@ -402,8 +402,8 @@ private slots:
         QVERIFY(!a.f.isVisible());
 
         bool liste = false;
-        for (const Raccourcis::Groupe& groupe : a.complements.raccourcis().groupes())
-            for (const Raccourcis::Ligne& l : groupe.lignes)
+        for (const TableCommandes::Groupe& groupe : a.complements.commandes().groupes())
+            for (const TableCommandes::Ligne& l : groupe.lignes)
                 liste |= groupe.titre == QStringLiteral("Fenêtres") &&
                          l.touches == QStringLiteral("W") &&
                          l.effet.contains(QStringLiteral("Graphes"));

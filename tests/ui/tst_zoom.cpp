@@ -8,6 +8,7 @@
 #include "Banc.h"
 #include "model/Mesure.h"
 #include "ui/classe/ZoomOS.h"
+#include "ui/miseenpage/ControlesConstruits.h"
 #include "ui/simulation/MiseEnPageOS.h"
 #include "ui/simulation/PanneauMesures.h"
 #include "views/Dessins.h"
@@ -298,6 +299,19 @@ private slots:
     }
 
     // The largest zoom that fits a screen, for a few screens.
+    // A change of zoom walks the controls found at start-up: none is looked
+    // up by its name again, however the change is asked for.
+    void sansRechercheParNom() {
+        Banc b;
+        ZoomOS z(*b.os);
+        const long avant = ControlesConstruits::recherches();
+        z.setZoom(1.25);
+        z.reduit();
+        z.basculePleinEcran();
+        z.quittePleinEcran();
+        QCOMPARE(ControlesConstruits::recherches(), avant);
+    }
+
     void zoomQuiTient_data() {
         QTest::addColumn<QSize>("ecran");
         QTest::addColumn<QSize>("fenetre");

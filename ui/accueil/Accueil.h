@@ -4,8 +4,8 @@
 
 #include "model/Horloge.h"
 #include "model/Module1.h"
+#include "ui/miseenpage/ControlesConstruits.h"
 
-#include <QHash>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -29,9 +29,9 @@ public:
     ~Accueil() override;
 
     /// A control by its name in the program ("Colonne", "Command1", ...).
-    QWidget* controle(const QString& nom) const { return controles_.value(nom); }
+    QWidget* controle(const QString& nom) const { return controles_.controle(nom); }
     template <class T> T* controle(const QString& nom) const {
-        return qobject_cast<T*>(controles_.value(nom));
+        return qobject_cast<T*>(controles_.controle(nom));
     }
     QTimer& Timer1() { return timer1_; }
 
@@ -51,7 +51,7 @@ private:
     Module1& m_;
     Aleatoire& alea_;
     FabriqueOS fabrique_;
-    QHash<QString, QWidget*> controles_;
+    ControlesConstruits controles_;
     QTimer timer1_;
     PictureBox* Colonne_;
 };

@@ -1,10 +1,12 @@
 #include "ui/classe/ChoixLangue.h"
 
 #include "ui/classe/MenuFond.h"
+#include "ui/classe/TableCommandes.h"
 #include "ui/demarrage/Langue.h"
 #include "ui/demarrage/Reglages.h"
 #include "ui/demarrage/Traducteur.h"
 
+#include <QAction>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -23,21 +25,29 @@ const char* phraseDe(const QString& langue) {
 
 } // namespace
 
-ChoixLangue::ChoixLangue(MenuFond& menu, Reglages* reglages, const QString& enCours,
-                         QWidget& fenetre)
+ChoixLangue::ChoixLangue(TableCommandes& table, MenuFond& menu, Reglages* reglages,
+                         const QString& enCours, QWidget& fenetre)
     : QObject(&fenetre), reglages_(reglages), enCours_(enCours), choisie_(enCours) {
     message_ = [&fenetre](const QString& texte) {
         QMessageBox::information(&fenetre, QStringLiteral("Vibralume"), texte);
     };
     // Each language offered under its own name, whatever the language in use.
-    std::vector<MenuFond::Entree> langues;
-    for (const QString& langue : Langue::toutes())
-        langues.push_back({Langue::nom(langue),
-                           QString(),
-                           [this, langue] { choisis(langue); },
-                           {},
-                           [this, langue] { return choisie_ == langue; }});
-    menu.ajoute({{}, {tr("Langue"), QString(), {}, langues}});
+    std::vector<QAction*> langues;
+    for (const QString& langue : Langue::toutes()) {
+        const QByteArray nom = "langue_" + langue.toLatin1();
+        langues.push_back(table.ajoute({.nom = nom.constData(),
+                                        .groupe = tr("Langue"),
+                                        .effet = Langue::nom(langue),
+                                        .fait =
+                                            [this, langue, &table] {
+                                                choisis(langue);
+                                                // The tick on the one chosen alone.
+                                                table.actualise();
+                                            },
+                                        .coche = [this, langue] { return choisie_ == langue; }}));
+    }
+    menu.ajoute({nullptr});
+    menu.ajouteSousMenu(tr("Langue"), langues);
 }
 
 QString ChoixLangue::annonce(const QString& langue, const QString& enCours) {

@@ -14,6 +14,7 @@ class QWidget;
 namespace vibralume {
 
 class MenuFond;
+class TableCommandes;
 class Reglages;
 
 class ChoixLangue : public QObject {
@@ -22,10 +23,12 @@ public:
     /// Tells the user something (a message box by default).
     using Message = std::function<void(const QString& texte)>;
 
-    /// Adds the language's submenu at the end of `menu`. `enCours` is the
+    /// Adds one command per language to `table`, and their submenu at the
+    /// end of `menu`. `enCours` is the
     /// language of the texts now; `reglages` (may be null) remembers the
     /// choice; messages are shown over `fenetre`, which owns this object.
-    ChoixLangue(MenuFond& menu, Reglages* reglages, const QString& enCours, QWidget& fenetre);
+    ChoixLangue(TableCommandes& table, MenuFond& menu, Reglages* reglages, const QString& enCours,
+                QWidget& fenetre);
 
     /// The language chosen last; the one in use until a choice is made.
     QString choisie() const { return choisie_; }

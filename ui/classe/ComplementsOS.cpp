@@ -5,10 +5,12 @@
 #include "ui/classe/ChoixLangue.h"
 #include "ui/classe/EcouteAuCapteur.h"
 #include "ui/classe/FenetreAPropos.h"
+#include "ui/classe/FenetreRaccourcis.h"
 #include "ui/classe/MenuFond.h"
 #include "ui/classe/NavigationClavier.h"
 #include "ui/classe/Raccourcis.h"
 #include "ui/classe/Ralenti.h"
+#include "ui/classe/TableCommandes.h"
 #include "ui/classe/Volume.h"
 #include "ui/classe/ZoomOS.h"
 #include "ui/demarrage/Langue.h"
@@ -18,6 +20,7 @@
 #include "ui/simulation/MiseEnPageOS.h"
 #include "ui/simulation/OS.h"
 
+#include <QAction>
 #include <QScreen>
 #include <cmath>
 
@@ -49,8 +52,10 @@ ComplementsOS::ComplementsOS(OS& os, const DemarrageOS& d, std::function<void(do
               appliqueGain();
           },
           d.volume, d.muet, this)),
-      raccourcis_(new Raccourcis(os, *zoom_, *volume_)), navigation_(new NavigationClavier(os)),
-      annonce_(new Annonce(&os)), enregistrement_(new Enregistrement(os)), menu_(new MenuFond(os)) {
+      commandes_(new TableCommandes(os)),
+      raccourcis_(new Raccourcis(os, *commandes_, *zoom_, *volume_)),
+      navigation_(new NavigationClavier(os)), annonce_(new Annonce(&os)),
+      enregistrement_(new Enregistrement(os)), menu_(new MenuFond(os, *commandes_)) {
     Accessibilite::applique(os);
     ajouteGraphes();
     ajouteEnregistrement();
@@ -59,7 +64,7 @@ ComplementsOS::ComplementsOS(OS& os, const DemarrageOS& d, std::function<void(do
     if (son)
         ajouteEcoute(*son);
     // Last in the menu: chosen seldom, once for all the lessons.
-    langue_ = new ChoixLangue(*menu_, reglages, Langue::installee(), os);
+    langue_ = new ChoixLangue(*commandes_, *menu_, reglages, Langue::installee(), os);
     const QSize zone = os.screen() ? os.screen()->availableGeometry().size() : QSize(1920, 1080);
     zoom_->setZoom(zoomDeDepart(d, zone), true);
     if (d.pleinEcran)
@@ -96,13 +101,23 @@ void ComplementsOS::aPropos() {
     aPropos_->activateWindow();
 }
 
+void ComplementsOS::montreRaccourcis() {
+    if (!listeRaccourcis_)
+        listeRaccourcis_ = new FenetreRaccourcis(*commandes_, &os_);
+    listeRaccourcis_->show();
+    listeRaccourcis_->raise();
+    listeRaccourcis_->activateWindow();
+}
+
 void ComplementsOS::ajouteRalenti(HorlogeRalentie& horloge) {
     ralenti_ = new Ralenti(os_, horloge, os_.choix());
     Ralenti* r = ralenti_;
-    raccourcis_->ajoute(tr("Marche de la simulation"), tr("R"),
-                        tr("Ralenti : x1, x1/2, x1/4, x1/10 du temps réel"), {Qt::Key_R},
-                        [r] { r->suivant(); });
-    menu_->ajoute({{tr("Ralenti (x1, x1/2, x1/4, x1/10)"), tr("R"), [r] { r->suivant(); }}});
+    menu_->ajoute({commandes_->ajoute({.nom = "ralenti",
+                                       .groupe = tr("Marche de la simulation"),
+                                       .effet = tr("Ralenti : x1, x1/2, x1/4, x1/10 du temps réel"),
+                                       .touches = {Qt::Key_R},
+                                       .fait = [r] { r->suivant(); },
+                                       .texte = tr("Ralenti (x1, x1/2, x1/4, x1/10)")})});
     connect(r, &Ralenti::change, this, [this](int diviseur) {
         annonce_->montre(diviseur == 1 ? tr("Temps réel") : tr("Ralenti x1/%1").arg(diviseur));
     });
@@ -116,10 +131,14 @@ void ComplementsOS::appliqueGain() {
 void ComplementsOS::ajouteEcoute(Son& son) {
     ecoute_ = new EcouteAuCapteur(os_, son);
     EcouteAuCapteur* e = ecoute_;
-    raccourcis_->ajoute(tr("Vibration"), tr("Maj + L"),
-                        tr("Écouter au capteur 1 : le son suit la pression à cet endroit"),
-                        {Qt::SHIFT | Qt::Key_L}, [e] { e->bascule(); });
-    menu_->ajoute({{tr("Écouter au capteur 1"), tr("Maj+L"), [e] { e->bascule(); }}});
+    // Always offered: asked for with sensor 1 off, it says what to do first.
+    menu_->ajoute({commandes_->ajoute(
+        {.nom = "ecouteCapteur",
+         .groupe = tr("Vibration"),
+         .effet = tr("Écouter au capteur 1 : le son suit la pression à cet endroit"),
+         .touches = {Qt::SHIFT | Qt::Key_L},
+         .fait = [e] { e->bascule(); },
+         .texte = tr("Écouter au capteur 1")})});
     connect(e, &EcouteAuCapteur::facteurChange, this, [this] { appliqueGain(); });
     connect(e, &EcouteAuCapteur::basculee, this, [this](bool actif) {
         annonce_->montre(actif ? tr("Écoute au capteur 1") : tr("Écoute ordinaire"));
@@ -149,59 +168,78 @@ void ComplementsOS::montreGraphes() {
     g.activateWindow();
 }
 
-// The graphs along the medium: a key among the windows', and the first
-// entry of the background's menu.
+// The graphs along the medium, the background's menu and the list of keys:
+// keys among the windows'.
 void ComplementsOS::ajouteGraphes() {
-    raccourcis_->ajoute(tr("Fenêtres"), tr("W"), tr("Graphes le long du milieu : ouvrir ou fermer"),
-                        {Qt::Key_W}, [this] {
-                            if (graphes_ && graphes_->isVisible())
-                                graphes_->close();
-                            else
-                                montreGraphes();
-                        });
-    menu_->ajoute({{tr("Graphes le long du milieu..."), tr("W"), [this] { montreGraphes(); }}, {}});
+    const QString fenetres = tr("Fenêtres");
+    commandes_->ajoute({.nom = "graphes",
+                        .groupe = fenetres,
+                        .effet = tr("Graphes le long du milieu : ouvrir ou fermer"),
+                        .touches = {Qt::Key_W},
+                        .fait =
+                            [this] {
+                                if (graphes_ && graphes_->isVisible())
+                                    graphes_->close();
+                                else
+                                    montreGraphes();
+                            },
+                        .texte = tr("Graphes le long du milieu...")});
     MenuFond* menu = menu_;
-    raccourcis_->ajoute(tr("Fenêtres"), tr("Menu / Maj + F10"), tr("Menu du fond de la fenêtre"),
-                        {Qt::Key_Menu, Qt::SHIFT | Qt::Key_F10},
-                        [menu] { menu->ouvreAuClavier(); });
+    commandes_->ajoute({.nom = "menu",
+                        .groupe = fenetres,
+                        .effet = tr("Menu du fond de la fenêtre"),
+                        .touches = {Qt::Key_Menu, Qt::SHIFT | Qt::Key_F10},
+                        .fait = [menu] { menu->ouvreAuClavier(); }});
 }
 
-// Saving and sharing: keys, and the background's menu with the rest.
+// Saving and sharing, then the zoom, the sound and the help: keys, and the
+// background's menu.
 void ComplementsOS::ajouteEnregistrement() {
     Enregistrement* e = enregistrement_;
+    TableCommandes& t = *commandes_;
     const QString groupe = tr("Enregistrer et partager");
-    raccourcis_->ajoute(groupe, tr("Ctrl + S"), tr("Enregistrer l'image de la fenêtre"),
-                        {Qt::CTRL | Qt::Key_S}, [e] { e->enregistreImageFenetre(); });
-    raccourcis_->ajoute(
-        groupe, tr("Ctrl + Maj + S"),
-        tr("Enregistrer l'image de la fenêtre pour l'impression (deux fois plus fine)"),
-        {Qt::CTRL | Qt::SHIFT | Qt::Key_S}, [e] { e->enregistreImageImpression(); });
-    raccourcis_->ajoute(groupe, tr("Ctrl + C"), tr("Copier l'image de la fenêtre"),
-                        {Qt::CTRL | Qt::Key_C}, [e] { e->copieImageFenetre(); });
-    raccourcis_->ajoute(groupe, tr("Ctrl + E"), tr("Exporter les mesures des capteurs (CSV)"),
-                        {Qt::CTRL | Qt::Key_E}, [e] { e->exporteMesures(); });
-    ZoomOS* zoom = zoom_;
-    Volume* volume = volume_;
-    Raccourcis* raccourcis = raccourcis_;
-    menu_->ajoute({
-        {tr("Enregistrer l'image de la fenêtre..."), tr("Ctrl+S"),
-         [e] { e->enregistreImageFenetre(); }},
-        {tr("Enregistrer l'image pour l'impression..."), tr("Ctrl+Maj+S"),
-         [e] { e->enregistreImageImpression(); }},
-        {tr("Enregistrer l'image de l'oscilloscope..."), QString(),
-         [e] { e->enregistreImageOscilloscope(); }},
-        {tr("Copier l'image de la fenêtre"), tr("Ctrl+C"), [e] { e->copieImageFenetre(); }},
-        {tr("Exporter les mesures (CSV)..."), tr("Ctrl+E"), [e] { e->exporteMesures(); }},
-        {},
-        {tr("Agrandir"), tr("Ctrl++"), [zoom] { zoom->agrandit(); }},
-        {tr("Réduire"), tr("Ctrl+-"), [zoom] { zoom->reduit(); }},
-        {tr("Taille normale"), tr("Ctrl+0"), [zoom] { zoom->zoomNormal(); }},
-        {tr("Plein écran"), tr("F11"), [zoom] { zoom->basculePleinEcran(); }},
-        {tr("Couper ou remettre le son"), tr("Ctrl+M"), [volume] { volume->basculeMuet(); }},
-        {},
-        {tr("Raccourcis clavier"), tr("F1"), [raccourcis] { raccourcis->montreListe(); }},
-        {tr("À propos de Vibralume"), QString(), [this] { aPropos(); }},
-    });
+    QAction* image = t.ajoute({.nom = "imageFenetre",
+                               .groupe = groupe,
+                               .effet = tr("Enregistrer l'image de la fenêtre"),
+                               .touches = {Qt::CTRL | Qt::Key_S},
+                               .fait = [e] { e->enregistreImageFenetre(); },
+                               .texte = tr("Enregistrer l'image de la fenêtre...")});
+    QAction* impression = t.ajoute(
+        {.nom = "imageImpression",
+         .groupe = groupe,
+         .effet = tr("Enregistrer l'image de la fenêtre pour l'impression (deux fois plus fine)"),
+         .touches = {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+         .fait = [e] { e->enregistreImageImpression(); },
+         .texte = tr("Enregistrer l'image pour l'impression...")});
+    QAction* oscilloscope = t.ajoute({.nom = "imageOscilloscope",
+                                      .groupe = groupe,
+                                      .effet = tr("Enregistrer l'image de l'oscilloscope..."),
+                                      .fait = [e] { e->enregistreImageOscilloscope(); }});
+    QAction* copie = t.ajoute({.nom = "copie",
+                               .groupe = groupe,
+                               .effet = tr("Copier l'image de la fenêtre"),
+                               .touches = {Qt::CTRL | Qt::Key_C},
+                               .fait = [e] { e->copieImageFenetre(); }});
+    QAction* mesures = t.ajoute({.nom = "exportMesures",
+                                 .groupe = groupe,
+                                 .effet = tr("Exporter les mesures des capteurs (CSV)"),
+                                 .touches = {Qt::CTRL | Qt::Key_E},
+                                 .fait = [e] { e->exporteMesures(); },
+                                 .texte = tr("Exporter les mesures (CSV)...")});
+    const QString affichage = tr("Affichage et son");
+    QAction* liste = t.ajoute({.nom = "raccourcis",
+                               .groupe = affichage,
+                               .effet = tr("Cette liste des raccourcis"),
+                               .touches = {Qt::Key_F1},
+                               .fait = [this] { montreRaccourcis(); },
+                               .texte = tr("Raccourcis clavier")});
+    QAction* apropos = t.ajoute({.nom = "aPropos",
+                                 .groupe = affichage,
+                                 .effet = tr("À propos de Vibralume"),
+                                 .fait = [this] { aPropos(); }});
+    menu_->ajoute({t.action("graphes"), nullptr, image, impression, oscilloscope, copie, mesures,
+                   nullptr, t.action("agrandir"), t.action("reduire"), t.action("tailleNormale"),
+                   t.action("pleinEcran"), t.action("muet"), nullptr, liste, apropos});
 }
 
 } // namespace vibralume

@@ -23,6 +23,7 @@ class NavigationClavier;
 class OS;
 class Raccourcis;
 class Reglages;
+class TableCommandes;
 class Volume;
 class ZoomOS;
 
@@ -48,7 +49,8 @@ public:
 
     ZoomOS& zoom() { return *zoom_; }
     Volume& volume() { return *volume_; }
-    Raccourcis& raccourcis() { return *raccourcis_; }
+    /// Every command of the window, with its keys.
+    TableCommandes& commandes() { return *commandes_; }
     NavigationClavier& navigation() { return *navigation_; }
     Enregistrement& enregistrement() { return *enregistrement_; }
     MenuFond& menu() { return *menu_; }
@@ -60,6 +62,8 @@ public:
     EcouteAuCapteur* ecoute() { return ecoute_; }
     /// Shows the About window.
     void aPropos();
+    /// Shows the list of keys (F1).
+    void montreRaccourcis();
     /// The graphs window, made when first asked for.
     FenetreGraphes& graphes();
     /// Shows the graphs window and brings it forward.
@@ -84,12 +88,14 @@ private:
     EcouteAuCapteur* ecoute_ = nullptr;
     ZoomOS* zoom_;
     Volume* volume_;
+    TableCommandes* commandes_;
     Raccourcis* raccourcis_;
     NavigationClavier* navigation_;
     Annonce* annonce_;
     Enregistrement* enregistrement_;
     MenuFond* menu_;
     QWidget* aPropos_ = nullptr;
+    QWidget* listeRaccourcis_ = nullptr;
     Ralenti* ralenti_ = nullptr;
     FenetreGraphes* graphes_ = nullptr;
     ChoixLangue* langue_ = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/classe/FenetreRaccourcis.h"
 
 #include "assets/Ressources.h"
-#include "ui/classe/Raccourcis.h"
+#include "ui/classe/TableCommandes.h"
 #include "ui/miseenpage/Construction.h"
 
 #include <QHeaderView>
@@ -11,7 +11,7 @@
 
 namespace vibralume {
 
-FenetreRaccourcis::FenetreRaccourcis(const Raccourcis& raccourcis, QWidget* parent)
+FenetreRaccourcis::FenetreRaccourcis(const TableCommandes& commandes, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FenetreRaccourcis"));
     setWindowTitle(tr("Raccourcis clavier - Vibralume"));
@@ -25,13 +25,13 @@ FenetreRaccourcis::FenetreRaccourcis(const Raccourcis& raccourcis, QWidget* pare
     liste->setRootIsDecorated(false);
     liste->setSelectionMode(QAbstractItemView::NoSelection);
     liste->setAccessibleName(tr("Raccourcis clavier"));
-    for (const Raccourcis::Groupe& g : raccourcis.groupes()) {
+    for (const TableCommandes::Groupe& g : commandes.groupes()) {
         auto* titre = new QTreeWidgetItem(liste, {g.titre});
         titre->setFirstColumnSpanned(true);
         QFont gras = font();
         gras.setBold(true);
         titre->setFont(0, gras);
-        for (const Raccourcis::Ligne& l : g.lignes)
+        for (const TableCommandes::Ligne& l : g.lignes)
             new QTreeWidgetItem(titre, {l.touches, l.effet});
         titre->setExpanded(true);
     }

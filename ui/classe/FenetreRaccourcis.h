@@ -1,17 +1,18 @@
 #pragma once
-// The list of the main window's keyboard shortcuts, in a window of its own (F1).
+// The list of the main window's keys, in a window of its own (F1), as the
+// table of commands holds them.
 
 #include <QWidget>
 
 namespace vibralume {
 
-class Raccourcis;
+class TableCommandes;
 
 class FenetreRaccourcis : public QWidget {
     Q_OBJECT
 public:
     /// A window of its own even with a parent; closing it only hides it.
-    FenetreRaccourcis(const Raccourcis& raccourcis, QWidget* parent);
+    FenetreRaccourcis(const TableCommandes& commandes, QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -1,6 +1,7 @@
 #include "ui/classe/MenuFond.h"
 
 #include "ui/accessible/FicheAccessible.h"
+#include "ui/classe/TableCommandes.h"
 #include "ui/simulation/ControlesOS.h"
 #include "ui/simulation/OS.h"
 #include "views/ConteneurEnonce.h"
@@ -14,12 +15,19 @@
 
 namespace vibralume {
 
-MenuFond::MenuFond(OS& os) : QObject(&os), os_(os) {
+MenuFond::MenuFond(OS& os, TableCommandes& table) : QObject(&os), os_(os), table_(table) {
     os.installEventFilter(this);
 }
 
-void MenuFond::ajoute(const std::vector<Entree>& entrees) {
-    entrees_.insert(entrees_.end(), entrees.begin(), entrees.end());
+void MenuFond::ajoute(std::initializer_list<QAction*> commandes) {
+    for (QAction* a : commandes)
+        entrees_.push_back({a, {}, {}});
+    delete menu_;
+    menu_ = nullptr;
+}
+
+void MenuFond::ajouteSousMenu(const QString& titre, const std::vector<QAction*>& commandes) {
+    entrees_.push_back({nullptr, titre, commandes});
     delete menu_;
     menu_ = nullptr;
 }
@@ -65,34 +73,19 @@ QMenu* MenuFond::menu() {
     if (!menu_) {
         menu_ = new QMenu(&os_);
         menu_->setObjectName(QStringLiteral("MenuFond"));
-        remplit(menu_, entrees_);
+        // Each entry enabled and ticked as things stand when the menu opens.
+        connect(menu_, &QMenu::aboutToShow, &table_, &TableCommandes::actualise);
+        for (const Entree& e : entrees_) {
+            if (e.commande)
+                menu_->addAction(e.commande);
+            else if (!e.titre.isEmpty())
+                menu_->addMenu(e.titre)->addActions({e.sousMenu.begin(), e.sousMenu.end()});
+            else
+                menu_->addSeparator();
+        }
+        table_.actualise();
     }
     return menu_;
-}
-
-void MenuFond::remplit(QMenu* menu, const std::vector<Entree>& entrees) {
-    for (const Entree& e : entrees) {
-        if (e.texte.isEmpty()) {
-            menu->addSeparator();
-            continue;
-        }
-        if (!e.sousMenu.empty()) {
-            remplit(menu->addMenu(e.texte), e.sousMenu);
-            continue;
-        }
-        // The keys are shown, not taken: the window's shortcuts do that.
-        QAction* a = menu->addAction(e.touches.isEmpty() ? e.texte
-                                                         : e.texte + QLatin1Char('\t') + e.touches);
-        if (e.action)
-            connect(a, &QAction::triggered, this, e.action);
-        if (e.coche) {
-            // Ticked as things stand each time the menu opens, whatever a
-            // click on it did to the tick meanwhile.
-            a->setCheckable(true);
-            a->setChecked(e.coche());
-            connect(menu, &QMenu::aboutToShow, a, [a, coche = e.coche] { a->setChecked(coche()); });
-        }
-    }
 }
 
 bool MenuFond::eventFilter(QObject* objet, QEvent* e) {

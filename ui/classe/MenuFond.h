@@ -7,7 +7,8 @@
 
 #include <QObject>
 #include <QPoint>
-#include <functional>
+#include <QString>
+#include <initializer_list>
 #include <vector>
 
 class QAction;
@@ -16,26 +17,17 @@ class QMenu;
 namespace vibralume {
 
 class OS;
+class TableCommandes;
 
 class MenuFond : public QObject {
     Q_OBJECT
 public:
-    /// One entry: its text, the keys shown beside it (empty: none), and what
-    /// it does. An entry with no text is a separator; one with entries of
-    /// its own opens them as a submenu; one with `coche` shows a tick beside
-    /// it whenever that says so.
-    struct Entree {
-        QString texte;
-        QString touches;
-        std::function<void()> action;
-        // Initialised here, so that the three-field entries stay complete.
-        std::vector<Entree> sousMenu = {};
-        std::function<bool()> coche = {};
-    };
-
-    explicit MenuFond(OS& os);
-    /// Adds entries at the end (another part of the program's commands).
-    void ajoute(const std::vector<Entree>& entrees);
+    /// The entries show the commands of `table`, their keys beside them.
+    MenuFond(OS& os, TableCommandes& table);
+    /// Adds commands at the end; a null one is a separator.
+    void ajoute(std::initializer_list<QAction*> commandes);
+    /// Adds a submenu titled `titre` at the end.
+    void ajouteSousMenu(const QString& titre, const std::vector<QAction*>& commandes);
     /// The menu as it would show at `pos` (window coordinates), or null
     /// where the background does not lie under the pointer.
     QMenu* menuA(QPoint pos);
@@ -47,12 +39,18 @@ protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    struct Entree {
+        QAction* commande; ///< null for a separator or a submenu
+        QString titre;     ///< a submenu's
+        std::vector<QAction*> sousMenu;
+    };
+
     QMenu* menu();
-    void remplit(QMenu* menu, const std::vector<Entree>& entrees);
     /// Whether a right click on `w` (null: the window itself) is one on the background.
     bool estFond(const QWidget* w) const;
 
     OS& os_;
+    TableCommandes& table_;
     std::vector<Entree> entrees_;
     QMenu* menu_ = nullptr;
 };

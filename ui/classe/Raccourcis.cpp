@@ -1,6 +1,6 @@
 #include "ui/classe/Raccourcis.h"
 
-#include "ui/classe/FenetreRaccourcis.h"
+#include "ui/classe/TableCommandes.h"
 #include "ui/classe/Volume.h"
 #include "ui/classe/ZoomOS.h"
 #include "ui/simulation/ControlesOS.h"
@@ -10,7 +10,6 @@
 #include "views/ImageControle.h"
 #include "views/PictureBox.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,221 +19,336 @@ namespace vibralume {
 
 namespace {
 
+using Regle = std::function<bool()>;
+
 /// A click on `w` could be made now: it is shown and enabled.
-bool cliquable(const QWidget* w, const QWidget* fenetre) {
-    return w->isVisibleTo(fenetre) && w->isEnabled();
+bool cliquable(const QWidget* w) {
+    return w->isVisibleTo(w->window()) && w->isEnabled();
 }
+
+Regle peut(const QWidget* w) {
+    return [w] { return cliquable(w); };
+}
+
+Regle peutUn(const QWidget* a, const QWidget* b) {
+    return [a, b] { return cliquable(a) || cliquable(b); };
+}
+
+// A scroll bar moved as a click on its arrows or its trough would move it.
+std::function<void()> barre(QScrollBar* s, QAbstractSlider::SliderAction pas) {
+    return [s, pas] {
+        if (cliquable(s))
+            s->triggerAction(pas);
+    };
+}
+
+std::function<void()> choisit(QAbstractButton* o) {
+    return [o] {
+        if (cliquable(o))
+            o->click();
+    };
+}
+
+constexpr auto Plus = QAbstractSlider::SliderSingleStepAdd;
+constexpr auto Moins = QAbstractSlider::SliderSingleStepSub;
 
 } // namespace
 
-Raccourcis::Raccourcis(OS& os, ZoomOS& zoom, Volume& volume)
-    : QObject(&os), os_(os), zoom_(zoom), volume_(volume) {
-    ajouteTouches();
+Raccourcis::Raccourcis(OS& os, TableCommandes& table, ZoomOS& zoom, Volume& volume)
+    : QObject(&os), os_(os), table_(table), zoom_(zoom), volume_(volume) {
+    ajouteMarche();
+    ajouteVibration();
+    ajouteFenetres();
+    ajouteOscilloscope();
+    ajouteMilieu();
+    ajouteAffichage();
 }
 
-QAction* Raccourcis::ajoute(const QString& groupe, const QString& touches, const QString& effet,
-                            const QList<QKeySequence>& sequences, std::function<void()> action) {
-    auto* a = new QAction(effet, this);
-    a->setShortcuts(sequences);
-    // The window's keys whatever control has the focus, never a control's.
-    a->setShortcutContext(Qt::WindowShortcut);
-    a->setAutoRepeat(false);
-    connect(a, &QAction::triggered, this, std::move(action));
-    os_.addAction(a);
-    // A second key of a line already listed adds no line of its own.
-    if (touches.isEmpty())
-        return a;
-    auto it = std::find_if(groupes_.begin(), groupes_.end(),
-                           [&](const Groupe& g) { return g.titre == groupe; });
-    if (it == groupes_.end())
-        it = groupes_.insert(groupes_.end(), Groupe{groupe, {}});
-    it->lignes.push_back({touches, effet});
-    return a;
+void Raccourcis::ajouteMarche() {
+    const ControlesOS& c = os_.controles();
+    OS* os = &os_;
+    const QString marche = tr("Marche de la simulation");
+    table_.ajoute({.nom = "pause",
+                   .groupe = marche,
+                   .effet = tr("Pause, ou reprise de la simulation"),
+                   .touches = {Qt::Key_Space},
+                   .fait =
+                       [os, &c] {
+                           if (cliquable(c.Command1))
+                               os->Command1_Click();
+                           else if (cliquable(c.Command2))
+                               os->Command2_Click();
+                       },
+                   .permise = peutUn(c.Command1, c.Command2),
+                   .images = {c.Command1, c.Command2}});
+    table_.ajoute({.nom = "pasAPas",
+                   .groupe = marche,
+                   .effet = tr("Pas à pas : 25 ms de plus"),
+                   .touches = {Qt::Key_Right},
+                   .fait = [os] { os->Command3_Click(); },
+                   .permise = peut(c.Command3),
+                   .repete = true,
+                   .images = {c.Command3}});
 }
 
-void Raccourcis::ajouteTouches() {
+void Raccourcis::ajouteVibration() {
+    const ControlesOS& c = os_.controles();
+    OS* os = &os_;
+    const QString vibration = tr("Vibration");
+    auto frequence = [&](const char* nom, const QString& effet, QKeyCombination touche,
+                         QAbstractSlider::SliderAction pas) {
+        table_.ajoute({.nom = nom,
+                       .groupe = vibration,
+                       .effet = effet,
+                       .touches = {touche},
+                       .fait = barre(c.frequence, pas),
+                       .permise = peut(c.frequence),
+                       .repete = true});
+    };
+    frequence("frequencePlus", tr("Fréquence plus haute"), Qt::Key_Up, Plus);
+    frequence("frequenceMoins", tr("Fréquence plus basse"), Qt::Key_Down, Moins);
+    frequence("frequencePagePlus", tr("Fréquence : grand pas vers le haut"), Qt::Key_PageUp,
+              QAbstractSlider::SliderPageStepAdd);
+    frequence("frequencePageMoins", tr("Fréquence : grand pas vers le bas"), Qt::Key_PageDown,
+              QAbstractSlider::SliderPageStepSub);
+    // The amplitude of whichever vibration is shown.
+    auto amplitude = [&](const char* nom, const QString& effet, QKeyCombination touche,
+                         QAbstractSlider::SliderAction pas) {
+        table_.ajoute({.nom = nom,
+                       .groupe = vibration,
+                       .effet = effet,
+                       .touches = {touche},
+                       .fait =
+                           [&c, pas] {
+                               QScrollBar* s =
+                                   cliquable(c.Amplitude) ? c.Amplitude : c.AmplitudeSoliton;
+                               if (cliquable(s))
+                                   s->triggerAction(pas);
+                           },
+                       .permise = peutUn(c.Amplitude, c.AmplitudeSoliton),
+                       .repete = true});
+    };
+    amplitude("amplitudePlus", tr("Amplitude plus grande"), Qt::SHIFT | Qt::Key_Up, Plus);
+    amplitude("amplitudeMoins", tr("Amplitude plus petite"), Qt::SHIFT | Qt::Key_Down, Moins);
+    table_.ajoute({.nom = "vibration",
+                   .groupe = vibration,
+                   .effet = tr("Vibration solitaire, ou périodique"),
+                   .touches = {Qt::Key_I},
+                   .fait =
+                       [os, &c] {
+                           if (cliquable(c.Label11))
+                               os->Label11_Click();
+                           else if (cliquable(c.Label31))
+                               os->Label31_Click();
+                       },
+                   .permise = peutUn(c.Label11, c.Label31)});
+    const char* solitons[] = {QT_TR_NOOP("Soliton court"), QT_TR_NOOP("Soliton moyen"),
+                              QT_TR_NOOP("Soliton long")};
+    const char* noms[] = {"solitonCourt", "solitonMoyen", "solitonLong"};
+    for (int16_t k = 1; k <= 3; ++k) {
+        QPushButton* bouton = k == 1 ? c.SolitonCourt : k == 2 ? c.SolitonMoyen : c.SolitonLong;
+        table_.ajoute({.nom = noms[k - 1],
+                       .groupe = vibration,
+                       .effet = tr(solitons[k - 1]),
+                       .touches = {QKeySequence(Qt::Key_F4 + k)},
+                       .fait = [os, k] { os->Soliton_Click(k); },
+                       .permise = peut(bouton)});
+    }
+    table_.ajoute({.nom = "ecoute",
+                   .groupe = vibration,
+                   .effet = tr("Écouter le son produit, ou l'arrêter"),
+                   .touches = {Qt::Key_L},
+                   .fait =
+                       [os, &c] {
+                           if (cliquable(c.Command4))
+                               os->Command4_Click();
+                           else if (cliquable(c.Command5))
+                               os->Command5_Click();
+                       },
+                   .permise = peutUn(c.Command4, c.Command5),
+                   .images = {c.Command4, c.Command5}});
+}
+
+void Raccourcis::ajouteFenetres() {
     const ControlesOS& c = os_.controles();
     OS* os = &os_;
     PanneauMesures* mesures = &os_.mesures();
-    auto peut = [os](const QWidget* w) { return cliquable(w, os); };
-    // A scroll bar moved as a click on its arrows or its trough would move it.
-    auto barre = [peut](QScrollBar* s, QAbstractSlider::SliderAction pas) {
-        return [peut, s, pas] {
-            if (peut(s))
-                s->triggerAction(pas);
-        };
-    };
-    auto choisit = [peut](QAbstractButton* o) {
-        return [peut, o] {
-            if (peut(o))
-                o->click();
-        };
-    };
-    const auto plus = QAbstractSlider::SliderSingleStepAdd;
-    const auto moins = QAbstractSlider::SliderSingleStepSub;
-
-    const QString marche = tr("Marche de la simulation");
-    ajoute(marche, tr("Espace"), tr("Pause, ou reprise de la simulation"), {Qt::Key_Space}, [=] {
-        if (peut(c.Command1))
-            os->Command1_Click();
-        else if (peut(c.Command2))
-            os->Command2_Click();
-    });
-    ajoute(marche, tr("Flèche droite"), tr("Pas à pas : 25 ms de plus"), {Qt::Key_Right}, [=] {
-        if (peut(c.Command3))
-            os->Command3_Click();
-    })->setAutoRepeat(true);
-
-    const QString vibration = tr("Vibration");
-    QAction* a = ajoute(vibration, tr("Flèche haut / bas"), tr("Fréquence plus haute / plus basse"),
-                        {Qt::Key_Up}, barre(c.frequence, plus));
-    a->setAutoRepeat(true);
-    a = ajoute(vibration, QString(), QString(), {Qt::Key_Down}, barre(c.frequence, moins));
-    a->setAutoRepeat(true);
-    a = ajoute(vibration, tr("Page haut / bas"), tr("Fréquence : grand pas"), {Qt::Key_PageUp},
-               barre(c.frequence, QAbstractSlider::SliderPageStepAdd));
-    a->setAutoRepeat(true);
-    a = ajoute(vibration, QString(), QString(), {Qt::Key_PageDown},
-               barre(c.frequence, QAbstractSlider::SliderPageStepSub));
-    a->setAutoRepeat(true);
-    // The amplitude of whichever vibration is shown.
-    auto amplitude = [=](QAbstractSlider::SliderAction pas) {
-        return [=] {
-            QScrollBar* s = peut(c.Amplitude) ? c.Amplitude : c.AmplitudeSoliton;
-            if (peut(s))
-                s->triggerAction(pas);
-        };
-    };
-    a = ajoute(vibration, tr("Maj + flèche haut / bas"), tr("Amplitude plus grande / plus petite"),
-               {Qt::SHIFT | Qt::Key_Up}, amplitude(plus));
-    a->setAutoRepeat(true);
-    a = ajoute(vibration, QString(), QString(), {Qt::SHIFT | Qt::Key_Down}, amplitude(moins));
-    a->setAutoRepeat(true);
-    ajoute(vibration, tr("I"), tr("Vibration solitaire, ou périodique"), {Qt::Key_I}, [=] {
-        if (peut(c.Label11))
-            os->Label11_Click();
-        else if (peut(c.Label31))
-            os->Label31_Click();
-    });
-    const char* solitons[] = {QT_TR_NOOP("Soliton court"), QT_TR_NOOP("Soliton moyen"),
-                              QT_TR_NOOP("Soliton long")};
-    for (int16_t k = 1; k <= 3; ++k) {
-        QPushButton* bouton = k == 1 ? c.SolitonCourt : k == 2 ? c.SolitonMoyen : c.SolitonLong;
-        ajoute(vibration, QStringLiteral("F%1").arg(4 + k), tr(solitons[k - 1]),
-               {QKeySequence(Qt::Key_F4 + k)}, [=] {
-                   if (peut(bouton))
-                       os->Soliton_Click(k);
-               });
-    }
-    ajoute(vibration, tr("L"), tr("Écouter le son produit, ou l'arrêter"), {Qt::Key_L}, [=] {
-        if (peut(c.Command4))
-            os->Command4_Click();
-        else if (peut(c.Command5))
-            os->Command5_Click();
-    });
-
     const QString fenetres = tr("Fenêtres");
-    ajoute(fenetres, tr("M"), tr("Modèle microscopique : ouvrir ou fermer"), {Qt::Key_M}, [=] {
-        if (c.ModeleMicro->isHidden())
-            os->AfficheModeleMicro();
-        else
-            mesures->CacherModeleMicro_Click();
-    });
-    ajoute(fenetres, tr("O"), tr("Oscilloscope : ouvrir ou fermer"), {Qt::Key_O}, [=] {
-        if (!c.Oscilloscope->isHidden())
-            mesures->CacheOscillo_Click();
-        else if (peut(c.Picture2))
-            mesures->AfficheOscilloscope();
-    });
-    ajoute(fenetres, tr("V"), tr("Vibreur : ouvrir ou fermer"), {Qt::Key_V}, [=] {
-        if (c.Vibreur->isHidden())
-            mesures->AfficheVibreur();
-        else
-            mesures->CacheVibreur_Click();
-    });
-    ajoute(fenetres, tr("F2"), tr("Énoncé du modèle microscopique"), {Qt::Key_F2},
-           [=] { os->EnonceModele_DblClick(); });
+    table_.ajoute({.nom = "modele",
+                   .groupe = fenetres,
+                   .effet = tr("Modèle microscopique : ouvrir ou fermer"),
+                   .touches = {Qt::Key_M},
+                   .fait =
+                       [os, mesures, &c] {
+                           if (c.ModeleMicro->isHidden())
+                               os->AfficheModeleMicro();
+                           else
+                               mesures->CacherModeleMicro_Click();
+                       },
+                   .images = {c.CacherModeleMicro}});
+    table_.ajoute({.nom = "oscilloscope",
+                   .groupe = fenetres,
+                   .effet = tr("Oscilloscope : ouvrir ou fermer"),
+                   .touches = {Qt::Key_O},
+                   .fait =
+                       [mesures, &c] {
+                           if (!c.Oscilloscope->isHidden())
+                               mesures->CacheOscillo_Click();
+                           else if (cliquable(c.Picture2))
+                               mesures->AfficheOscilloscope();
+                       },
+                   // Open, or its placeholder offers it: not while the model is closed.
+                   .permise = [&c] { return !c.Oscilloscope->isHidden() || cliquable(c.Picture2); },
+                   .images = {c.CacheOscillo}});
+    table_.ajoute({.nom = "vibreur",
+                   .groupe = fenetres,
+                   .effet = tr("Vibreur : ouvrir ou fermer"),
+                   .touches = {Qt::Key_V},
+                   .fait =
+                       [mesures, &c] {
+                           if (c.Vibreur->isHidden())
+                               mesures->AfficheVibreur();
+                           else
+                               mesures->CacheVibreur_Click();
+                       },
+                   .images = {c.CacheVibreur}});
+    table_.ajoute({.nom = "enonce",
+                   .groupe = fenetres,
+                   .effet = tr("Énoncé du modèle microscopique"),
+                   .touches = {Qt::Key_F2},
+                   .fait = [os] { os->EnonceModele_DblClick(); }});
+}
 
+void Raccourcis::ajouteOscilloscope() {
+    const ControlesOS& c = os_.controles();
+    PanneauMesures* mesures = &os_.mesures();
     const QString capteurs = tr("Oscilloscope");
     // "&" and "é" are the 1 and 2 of a French keyboard without Shift.
-    ajoute(capteurs, tr("1"), tr("Capteur 1 : activer ou désactiver"),
-           {Qt::Key_1, Qt::Key_Ampersand}, [=] {
-               if (peut(c.micro1_noncoche) || peut(c.micro1_coche))
-                   mesures->capteur_Click(1);
-           });
-    ajoute(capteurs, tr("2"), tr("Capteur 2 : activer ou désactiver"), {Qt::Key_2, Qt::Key_Eacute},
-           [=] {
-               if (peut(c.micro2_noncoche) || peut(c.micro2_coche))
-                   mesures->capteur_Click(2);
-           });
-    auto baseSuivante = [=](int sens) {
-        return [=] {
-            for (std::size_t k = 0; k < c.Sens.size(); ++k)
-                if (c.Sens[k]->isChecked()) {
-                    QRadioButton* suivante = c.Sens[(k + c.Sens.size() + sens) % c.Sens.size()];
-                    if (peut(suivante))
-                        suivante->click();
-                    return;
-                }
-        };
+    table_.ajoute({.nom = "capteur1",
+                   .groupe = capteurs,
+                   .effet = tr("Capteur 1 : activer ou désactiver"),
+                   .touches = {Qt::Key_1},
+                   .fait = [mesures] { mesures->capteur_Click(1); },
+                   .permise = peutUn(c.micro1_noncoche, c.micro1_coche),
+                   .autres = {Qt::Key_Ampersand}});
+    table_.ajoute({.nom = "capteur2",
+                   .groupe = capteurs,
+                   .effet = tr("Capteur 2 : activer ou désactiver"),
+                   .touches = {Qt::Key_2},
+                   .fait = [mesures] { mesures->capteur_Click(2); },
+                   .permise = peutUn(c.micro2_noncoche, c.micro2_coche),
+                   .autres = {Qt::Key_Eacute}});
+    // The time base after or before the one ticked, around.
+    auto base = [&c](int sens) -> QRadioButton* {
+        for (std::size_t k = 0; k < c.Sens.size(); ++k)
+            if (c.Sens[k]->isChecked())
+                return c.Sens[(k + c.Sens.size() + sens) % c.Sens.size()];
+        return nullptr;
     };
-    ajoute(capteurs, tr("T / Maj + T"), tr("Sensibilité horizontale suivante / précédente"),
-           {Qt::Key_T}, baseSuivante(1));
-    ajoute(capteurs, QString(), QString(), {Qt::SHIFT | Qt::Key_T}, baseSuivante(-1));
+    for (const int sens : {1, -1})
+        table_.ajoute(
+            {.nom = sens > 0 ? "baseSuivante" : "basePrecedente",
+             .groupe = capteurs,
+             .effet = sens > 0 ? tr("Sensibilité horizontale suivante")
+                               : tr("Sensibilité horizontale précédente"),
+             .touches = {sens > 0 ? QKeySequence(Qt::Key_T) : QKeySequence(Qt::SHIFT | Qt::Key_T)},
+             .fait =
+                 [base, sens] {
+                     if (QRadioButton* b = base(sens); b && cliquable(b))
+                         b->click();
+                 },
+             .permise =
+                 [base, sens] {
+                     const QRadioButton* b = base(sens);
+                     return b && cliquable(b);
+                 }});
+}
 
+void Raccourcis::ajouteMilieu() {
+    const ControlesOS& c = os_.controles();
     const QString milieu = tr("Milieu de propagation");
-    ajoute(milieu, tr("P"), tr("Pas de condition aux limites"), {Qt::Key_P},
-           choisit(c.OndeProgressive));
-    ajoute(milieu, tr("E"), tr("Milieu ouvert aux deux extrémités"), {Qt::Key_E},
-           choisit(c.OndeStationnaire));
-    ajoute(milieu, tr("F"), tr("Milieu ouvert à gauche fermé à droite"), {Qt::Key_F},
-           choisit(c.OndeStationnaire2));
-    ajoute(milieu, tr("A"), tr("Simuler un amortissement, ou non"), {Qt::Key_A},
-           choisit(c.Amortissement));
-    ajoute(milieu, tr("G / S"), tr("Gaz / Solide"), {Qt::Key_G}, choisit(c.Gaz));
-    ajoute(milieu, QString(), QString(), {Qt::Key_S}, choisit(c.Solide));
-    a = ajoute(milieu, tr("Alt + flèche haut / bas"), tr("Célérité plus grande / plus petite"),
-               {Qt::ALT | Qt::Key_Up}, barre(c.v, plus));
-    a->setAutoRepeat(true);
-    a = ajoute(milieu, QString(), QString(), {Qt::ALT | Qt::Key_Down}, barre(c.v, moins));
-    a->setAutoRepeat(true);
+    auto option = [&](const char* nom, const QString& effet, Qt::Key touche, QAbstractButton* o) {
+        table_.ajoute({.nom = nom,
+                       .groupe = milieu,
+                       .effet = effet,
+                       .touches = {touche},
+                       .fait = choisit(o),
+                       .permise = peut(o)});
+    };
+    option("progressive", tr("Pas de condition aux limites"), Qt::Key_P, c.OndeProgressive);
+    option("ouvert", tr("Milieu ouvert aux deux extrémités"), Qt::Key_E, c.OndeStationnaire);
+    option("ferme", tr("Milieu ouvert à gauche fermé à droite"), Qt::Key_F, c.OndeStationnaire2);
+    option("amortissement", tr("Simuler un amortissement, ou non"), Qt::Key_A, c.Amortissement);
+    option("gaz", tr("Gaz"), Qt::Key_G, c.Gaz);
+    option("solide", tr("Solide"), Qt::Key_S, c.Solide);
+    for (const bool plus : {true, false})
+        table_.ajoute({.nom = plus ? "celeritePlus" : "celeriteMoins",
+                       .groupe = milieu,
+                       .effet = plus ? tr("Célérité plus grande") : tr("Célérité plus petite"),
+                       .touches = {QKeySequence(Qt::ALT | (plus ? Qt::Key_Up : Qt::Key_Down))},
+                       .fait = barre(c.v, plus ? Plus : Moins),
+                       .permise = peut(c.v),
+                       .repete = true});
+}
 
+void Raccourcis::ajouteAffichage() {
     const QString affichage = tr("Affichage et son");
     ZoomOS* zoom = &zoom_;
     Volume* volume = &volume_;
-    a = ajoute(affichage, tr("Ctrl + plus / moins"), tr("Agrandir / réduire la fenêtre"),
-               {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, [zoom] { zoom->agrandit(); });
-    a->setAutoRepeat(true);
-    a = ajoute(affichage, QString(), QString(), {Qt::CTRL | Qt::Key_Minus},
-               [zoom] { zoom->reduit(); });
-    a->setAutoRepeat(true);
-    ajoute(affichage, tr("Ctrl + 0"), tr("Taille normale (100 %)"),
-           {Qt::CTRL | Qt::Key_0, Qt::CTRL | Qt::Key_Agrave}, [zoom] { zoom->zoomNormal(); });
-    ajoute(affichage, tr("F11"), tr("Plein écran, ou retour"), {Qt::Key_F11},
-           [zoom] { zoom->basculePleinEcran(); });
+    table_.ajoute(
+        {.nom = "agrandir",
+         .groupe = affichage,
+         .effet = tr("Agrandir la fenêtre"),
+         .touches = {Qt::CTRL | Qt::Key_Plus},
+         .fait = [zoom] { zoom->agrandit(); },
+         .permise = [zoom] { return !zoom->pleinEcran() && zoom->zoom() < ZoomOS::Maximum; },
+         .texte = tr("Agrandir"),
+         .autres = {Qt::CTRL | Qt::Key_Equal},
+         .repete = true});
+    table_.ajoute(
+        {.nom = "reduire",
+         .groupe = affichage,
+         .effet = tr("Réduire la fenêtre"),
+         .touches = {Qt::CTRL | Qt::Key_Minus},
+         .fait = [zoom] { zoom->reduit(); },
+         .permise = [zoom] { return !zoom->pleinEcran() && zoom->zoom() > ZoomOS::Minimum; },
+         .texte = tr("Réduire"),
+         .repete = true});
+    table_.ajoute({.nom = "tailleNormale",
+                   .groupe = affichage,
+                   .effet = tr("Taille normale (100 %)"),
+                   .touches = {Qt::CTRL | Qt::Key_0},
+                   .fait = [zoom] { zoom->zoomNormal(); },
+                   .texte = tr("Taille normale"),
+                   .autres = {Qt::CTRL | Qt::Key_Agrave}});
+    table_.ajoute({.nom = "pleinEcran",
+                   .groupe = affichage,
+                   .effet = tr("Plein écran, ou retour"),
+                   .touches = {Qt::Key_F11},
+                   .fait = [zoom] { zoom->basculePleinEcran(); },
+                   .texte = tr("Plein écran")});
     // A control framed by the keyboard loses its frame first (NavigationClavier).
-    ajoute(affichage, tr("Échap"),
-           tr("Ôter le cadre de la commande choisie au clavier, sinon quitter le plein écran"),
-           {Qt::Key_Escape}, [zoom] { zoom->quittePleinEcran(); });
-    a = ajoute(affichage, tr("Ctrl + flèche haut / bas"),
-               tr("Volume du son plus fort / plus faible"), {Qt::CTRL | Qt::Key_Up},
-               [volume] { volume->plus(); });
-    a->setAutoRepeat(true);
-    a = ajoute(affichage, QString(), QString(), {Qt::CTRL | Qt::Key_Down},
-               [volume] { volume->moins(); });
-    a->setAutoRepeat(true);
-    ajoute(affichage, tr("Ctrl + M"), tr("Couper le son, ou le remettre"), {Qt::CTRL | Qt::Key_M},
-           [volume] { volume->basculeMuet(); });
-    ajoute(affichage, tr("F1"), tr("Cette liste des raccourcis"), {Qt::Key_F1},
-           [this] { montreListe(); });
-}
-
-void Raccourcis::montreListe() {
-    if (!liste_)
-        liste_ = new FenetreRaccourcis(*this, &os_);
-    liste_->show();
-    liste_->raise();
-    liste_->activateWindow();
+    table_.ajoute(
+        {.nom = "echap",
+         .groupe = affichage,
+         .effet =
+             tr("Ôter le cadre de la commande choisie au clavier, sinon quitter le plein écran"),
+         .touches = {Qt::Key_Escape},
+         .fait = [zoom] { zoom->quittePleinEcran(); }});
+    for (const bool plus : {true, false})
+        table_.ajoute(
+            {.nom = plus ? "volumePlus" : "volumeMoins",
+             .groupe = affichage,
+             .effet = plus ? tr("Volume du son plus fort") : tr("Volume du son plus faible"),
+             .touches = {QKeySequence(Qt::CTRL | (plus ? Qt::Key_Up : Qt::Key_Down))},
+             .fait = [volume, plus] { plus ? volume->plus() : volume->moins(); },
+             .repete = true});
+    table_.ajoute({.nom = "muet",
+                   .groupe = affichage,
+                   .effet = tr("Couper le son, ou le remettre"),
+                   .touches = {Qt::CTRL | Qt::Key_M},
+                   .fait = [volume] { volume->basculeMuet(); },
+                   .texte = tr("Couper ou remettre le son")});
 }
 
 } // namespace vibralume

@@ -164,7 +164,7 @@ bool ZoomOS::eventFilter(QObject* objet, QEvent* e) {
 void ZoomOS::applique(double zoom, QPoint origine) {
     zoom_ = zoom;
     const PanneauMesures::Places capteurs = os_.mesures().places();
-    placeControles(&os_, os_.controlesParNom(), MiseEnPageOS(), zoom, origine);
+    placeControles(&os_, os_.construits(), zoom, origine);
     const ControlesOS& c = os_.controles();
     // Everything drawn is drawn again at the new scale, the oscilloscope's
     // screen with the traces of its sweep.

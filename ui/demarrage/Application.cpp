@@ -2,19 +2,19 @@
 
 #include "assets/Ressources.h"
 #include "ui/accessible/FabriqueAccessible.h"
+#include "ui/demarrage/Langue.h"
 #include "ui/miseenpage/Construction.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
 
 namespace vibralume {
 
 void prepareApplication() {
-    // The program speaks French whatever the system's language: numbers and
-    // dates it formats for people follow.
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    // The program speaks French whatever the system's language, until
+    // another language is chosen.
+    Langue::installe(Langue::francais());
     chargePolices();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());

@@ -1,5 +1,6 @@
 #include "ui/demarrage/Langue.h"
 
+#include "ui/demarrage/NomsTouches.h"
 #include "ui/demarrage/Reglages.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,8 @@ namespace {
 const QString NomTraduction = QStringLiteral("TraductionVibralume");
 /// Qt's own texts (dialog buttons, context menus), by the same means.
 const QString NomTraductionQt = QStringLiteral("TraductionQt");
+/// The keys' names that Qt writes too briefly in French.
+const QString NomNomsTouches = QStringLiteral("NomsTouches");
 
 QTranslator* traductionInstallee(const QString& nom = NomTraduction) {
     return QCoreApplication::instance() ? QCoreApplication::instance()->findChild<QTranslator*>(
@@ -42,6 +45,10 @@ void installeQt(const QString& langue) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         !QCoreApplication::installTranslator(traduction))
         delete traduction;
+    // Installed last, asked first.
+    auto* touches = new NomsTouches(QCoreApplication::instance());
+    touches->setObjectName(NomNomsTouches);
+    QCoreApplication::installTranslator(touches);
 }
 
 } // namespace
@@ -73,22 +80,24 @@ QString Langue::nom(const QString& langue) {
 bool Langue::installe(const QString& langue) {
     retire(NomTraduction);
     retire(NomTraductionQt);
-    // Numbers the program formats for people (the graphs' scales, the CSV
-    // file's decimal mark) follow the language of its texts, never the system's.
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    retire(NomNomsTouches);
     const QString fichier = fichierTraduction(langue);
     bool reussi = langue == francais();
     if (!fichier.isEmpty()) {
         auto* traduction = new QTranslator(QCoreApplication::instance());
         traduction->setObjectName(NomTraduction);
         reussi = traduction->load(fichier) && QCoreApplication::installTranslator(traduction);
-        if (reussi)
-            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        else
+        if (!reussi)
             delete traduction;
     }
+    // Numbers the program formats for people (the graphs' scales, the CSV
+    // file's decimal mark) follow the language of its texts, never the
+    // system's; this is the one place that chooses them.
+    const bool anglaisInstalle = installee() == anglais();
+    QLocale::setDefault(anglaisInstalle ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                        : QLocale(QLocale::French, QLocale::France));
     // Qt's texts in the language the interface got, French when English failed.
-    installeQt(Langue::installee());
+    installeQt(installee());
     return reussi;
 }
 

@@ -304,13 +304,13 @@ void centreAuPremierAffichage(QWidget* fenetre) {
     new CentrageInitial(fenetre);
 }
 
-QHash<QString, QWidget*> construitControles(QWidget* fenetre, const std::vector<DefControle>& table,
-                                            double zoom) {
-    QHash<QString, QWidget*> controles;
+ControlesConstruits construitControles(QWidget* fenetre, const std::vector<DefControle>& table,
+                                       double zoom) {
     auto* style = new StyleZoom(fenetre);
     style->setObjectName(QStringLiteral("StyleZoom"));
+    ControlesConstruits controles(table, style);
     for (const DefControle& d : table) {
-        QWidget* parent = *d.dans ? controles.value(QString::fromLatin1(d.dans)) : fenetre;
+        QWidget* parent = *d.dans ? controles.controle(QString::fromLatin1(d.dans)) : fenetre;
         if (!parent)
             throw std::logic_error(std::string("container listed after its control: ") + d.nom);
         QWidget* w = cree(d, parent);
@@ -322,29 +322,31 @@ QHash<QString, QWidget*> construitControles(QWidget* fenetre, const std::vector<
         pointeur(w, d);
         if (d.bulle)
             w->setToolTip(traduitMiseEnPage(d.bulle));
-        controles.insert(w->objectName(), w);
+        controles.ajoute(w);
     }
     // Placed before they are shown: a control shown without a size of its
     // own would first be sized to its contents, for nothing.
-    placeControles(fenetre, controles, table, zoom);
-    for (const DefControle& d : table)
-        controles.value(QString::fromLatin1(d.nom))->setVisible(d.visible);
+    placeControles(fenetre, controles, zoom);
+    const std::vector<QWidget*>& widgets = controles.parRang();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        widgets[i]->setVisible(table[i].visible);
     // Controls painted on their container's surface lie behind the windowed
     // ones; within each layer the first listed lies in front.
     for (bool leger : {true, false})
-        for (auto it = table.rbegin(); it != table.rend(); ++it)
-            if (estLeger(it->genre) == leger)
-                controles.value(QString::fromLatin1(it->nom))->raise();
+        for (std::size_t i = table.size(); i-- > 0;)
+            if (estLeger(table[i].genre) == leger)
+                widgets[i]->raise();
     return controles;
 }
 
-void placeControles(QWidget* fenetre, const QHash<QString, QWidget*>& controles,
-                    const std::vector<DefControle>& table, double zoom, QPoint origine) {
-    if (auto* style =
-            fenetre->findChild<StyleZoom*>(QStringLiteral("StyleZoom"), Qt::FindDirectChildrenOnly))
+void placeControles(QWidget* fenetre, const ControlesConstruits& controles, double zoom,
+                    QPoint origine) {
+    if (StyleZoom* style = controles.style())
         style->setZoom(zoom);
-    for (const DefControle& d : table)
-        place(controles.value(QString::fromLatin1(d.nom)), d, fenetre, zoom, origine);
+    const std::vector<DefControle>& table = controles.table();
+    const std::vector<QWidget*>& widgets = controles.parRang();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        place(widgets[i], table[i], fenetre, zoom, origine);
 }
 
 } // namespace vibralume

@@ -1,7 +1,8 @@
 #pragma once
 // Finding a window's controls once, by name, as the kind the code expects.
 
-#include <QHash>
+#include "ui/miseenpage/ControlesConstruits.h"
+
 #include <QString>
 #include <QWidget>
 #include <stdexcept>
@@ -14,14 +15,14 @@ namespace vibralume {
 /// that names it, instead of a handler that silently does nothing later.
 class Resolveur {
 public:
-    Resolveur(const QHash<QString, QWidget*>& controles, const char* fenetre)
+    Resolveur(const ControlesConstruits& controles, const char* fenetre)
         : controles_(controles), fenetre_(fenetre) {}
 
     /// Points `cible` at the control `nom`.
     template <class T> void operator()(T*& cible, const char* nom) const { cible = trouve<T>(nom); }
 
     template <class T> T* trouve(const char* nom) const {
-        QWidget* w = controles_.value(QString::fromLatin1(nom));
+        QWidget* w = controles_.controle(QString::fromLatin1(nom));
         if (!w)
             throw std::logic_error(std::string("vibralume : la fenêtre ") + fenetre_ +
                                    " n'a pas de contrôle « " + nom + " »");
@@ -35,7 +36,7 @@ public:
     }
 
 private:
-    const QHash<QString, QWidget*>& controles_;
+    const ControlesConstruits& controles_;
     const char* fenetre_;
 };
 

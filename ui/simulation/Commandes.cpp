@@ -7,7 +7,6 @@
 #include "model/Marche.h"
 #include "model/Tick.h"
 #include "ui/simulation/DessinEtat.h"
-#include "ui/simulation/LegendesTraduites.h"
 #include "ui/simulation/OS.h"
 #include "ui/simulation/PanneauMesures.h"
 #include "views/ConteneurEnonce.h"
@@ -174,7 +173,8 @@ void OS::Command5_Click() {
 void OS::frequence_Change() {
     choix_.frequence(int16_t(c_.frequence->value()));
     c_.Label2->setText(
-        LegendesTraduites::traduit(LegendeFrequenceDefilee(choix_.valeurs().frequence)));
+        tr("fréquence : %1Hz")
+            .arg(QString::fromStdString(NombreFrequenceDefilee(choix_.valeurs().frequence))));
     MajAffichage();
 }
 

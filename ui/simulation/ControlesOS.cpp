@@ -15,7 +15,7 @@
 
 namespace vibralume {
 
-ControlesOS resoudControlesOS(const QHash<QString, QWidget*>& controles) {
+ControlesOS resoudControlesOS(const ControlesConstruits& controles) {
     const Resolveur r(controles, "OS");
     ControlesOS c{};
     // Each member bears its control's name: written once, it cannot differ.

@@ -2,8 +2,6 @@
 // Every control of the main window that its handlers use, typed, found once
 // when the window is built.
 
-#include <QHash>
-#include <QString>
 #include <array>
 
 class QCheckBox;
@@ -14,6 +12,7 @@ class QWidget;
 
 namespace vibralume {
 
+class ControlesConstruits;
 class ConteneurEnonce;
 class Etiquette;
 class ImageControle;
@@ -95,6 +94,6 @@ struct ControlesOS {
 
 /// Looks every control up by its name in the window's table; throws
 /// std::logic_error naming the first one missing or of another kind.
-ControlesOS resoudControlesOS(const QHash<QString, QWidget*>& controles);
+ControlesOS resoudControlesOS(const ControlesConstruits& controles);
 
 } // namespace vibralume

@@ -3,7 +3,7 @@
 
 #include "model/Legendes.h"
 #include "model/Parametres.h"
-#include "ui/simulation/LegendesTraduites.h"
+#include "model/TexteNombre.h"
 #include "ui/simulation/OS.h"
 #include "views/Etiquette.h"
 #include "views/PictureBox.h"
@@ -15,9 +15,10 @@ namespace vibralume {
 
 namespace {
 
-// The model writes French; the caption is in the interface's language.
-void legende(Etiquette* e, const std::string& texte) {
-    e->setText(LegendesTraduites::traduit(texte));
+// The numbers as the model writes them; the words around them are the
+// interface's own.
+QString nombre(const std::string& texte) {
+    return QString::fromStdString(texte);
 }
 
 } // namespace
@@ -29,15 +30,16 @@ void OS::MajAffichage() {
     c_.Vib_AmplG->setX(d.marques.gauche, d.marques.gauche);
     c_.Vib_AmplD->setX(d.marques.droite, d.marques.droite);
 
-    legende(c_.Label2, LegendeLabel2(choix_.valeurs().frequence));
-    legende(c_.Label23, LegendeLabel23(m_.Celerite));
+    c_.Label2->setText(
+        tr("fréquence : %1Hz").arg(nombre(NombreLabel2(choix_.valeurs().frequence))));
+    c_.Label23->setText(QStringLiteral("v=%1cm/s").arg(nombre(TexteNombre(m_.Celerite))));
     // A cap below the amplitude brings the bar down, and that change runs
     // this refresh again before the rest of this one: what follows reads
     // the state that inner refresh left.
     choix_.amplitudeMax(d.amplitudeMax);
     c_.Amplitude->setMaximum(d.amplitudeMax);
-    legende(c_.Label32, LegendeLabel32(m_.AmplSoliton));
-    legende(c_.label3, LegendeLabel3(m_.AmplVib));
+    c_.Label32->setText(tr("Amplitude du soliton : %1cm").arg(nombre(TexteNombre(m_.AmplSoliton))));
+    c_.label3->setText(tr("Amplitude : %1cm").arg(nombre(NombreLabel3(m_.AmplVib))));
 
     // A tone that could not be written has been reported by the sound; the
     // player then stays silent rather than play an older file.
@@ -46,9 +48,9 @@ void OS::MajAffichage() {
     if (m_.SonActif)
         son_.JoueSon();
 
-    legende(c_.lambda, LegendeLambda(m_.Celerite, m_.Freq));
-    legende(c_.vit, LegendeVit(m_.Celerite));
-    legende(c_.f, LegendeF(m_.Freq));
+    c_.lambda->setText(nombre(LegendeLambda(m_.Celerite, m_.Freq)));
+    c_.vit->setText(nombre(LegendeVit(m_.Celerite)));
+    c_.f->setText(nombre(LegendeF(m_.Freq)));
 }
 
 } // namespace vibralume

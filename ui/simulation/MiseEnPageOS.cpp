@@ -1,5 +1,7 @@
 #include "ui/simulation/MiseEnPageOS.h"
 
+#include "views/Reperes.h"
+
 #include <QtGlobal>
 
 namespace vibralume {
@@ -47,12 +49,12 @@ const std::vector<DefControle> Table = {
     {.nom = "VibreurOS", .genre = G::Boite, .dans = "", .x = 480, .y = 840, .l = 2805, .h = 1815, .visible = false, .texte = SysTexte, .fond = 0x808080, .echelle = Echelle::Centimetres, .epaisseur = 2},
     {.nom = "Line1", .genre = G::Ligne, .dans = "VibreurOS", .x = 0, .y = 0, .l = 0, .h = 1800, .visible = true, .texte = SysTexte},
     {.nom = "ModeleMicro", .genre = G::Boite, .dans = "", .x = 492, .y = 840, .l = 14148, .h = 1812, .visible = false, .texte = SysTexte, .fond = Blanc, .pointeur = P::Main, .bulle = QT_TRANSLATE_NOOP("MiseEnPage", "Cliquer pour colorer cette zone"), .echelle = Echelle::Centimetres},
-    {.nom = "BordOuvert", .genre = G::Boite, .dans = "ModeleMicro", .x = 11339, .y = 0, .l = 2835, .h = 1815, .visible = false, .texte = SysTexte, .fond = 0x808080, .echelle = Echelle::Centimetres},
-    {.nom = "BordFerme", .genre = G::Boite, .dans = "ModeleMicro", .x = 11339, .y = 0, .l = 2835, .h = 1815, .visible = false, .texte = SysTexte, .fond = 0xE0E0E0, .echelle = Echelle::Centimetres},
+    {.nom = "BordOuvert", .genre = G::Boite, .dans = "ModeleMicro", .x = 11339, .y = 0, .l = 2835, .h = 1815, .visible = false, .texte = SysTexte, .fond = RgbBordOuvert, .echelle = Echelle::Centimetres},
+    {.nom = "BordFerme", .genre = G::Boite, .dans = "ModeleMicro", .x = 11339, .y = 0, .l = 2835, .h = 1815, .visible = false, .texte = SysTexte, .fond = RgbBordFerme, .echelle = Echelle::Centimetres},
     {.nom = "paroi", .genre = G::Ligne, .dans = "BordFerme", .x = 10, .y = 0, .l = 10, .h = 2000, .visible = true, .texte = SysTexte},
-    {.nom = "Micro2", .genre = G::Etiq, .dans = "ModeleMicro", .x = 11040, .y = 840, .l = 240, .h = 252, .visible = false, .legende = "2", .texte = Blanc, .fond = 0xFF8000, .police = calibriGras(9), .align = Aligne::Centre, .bordure = true, .pointeur = P::Saisie},
-    {.nom = "Micro1", .genre = G::Etiq, .dans = "ModeleMicro", .x = 4800, .y = 840, .l = 240, .h = 255, .visible = false, .legende = "1", .texte = Blanc, .fond = 0x8080FF, .police = calibriGras(9), .align = Aligne::Centre, .bordure = true, .pointeur = P::Saisie},
-    {.nom = "Regle", .genre = G::Boite, .dans = "", .x = 480, .y = 2880, .l = 14175, .h = 375, .visible = true, .texte = SysTexte, .fond = Blanc, .police = arial(8), .bordure = true, .echelle = Echelle::Centimetres},
+    {.nom = "Micro2", .genre = G::Etiq, .dans = "ModeleMicro", .x = 11040, .y = 840, .l = LargeurCapteurTwips, .h = 252, .visible = false, .legende = "2", .texte = Blanc, .fond = RgbCapteur2, .police = calibriGras(9), .align = Aligne::Centre, .bordure = true, .pointeur = P::Saisie},
+    {.nom = "Micro1", .genre = G::Etiq, .dans = "ModeleMicro", .x = 4800, .y = 840, .l = LargeurCapteurTwips, .h = 255, .visible = false, .legende = "1", .texte = Blanc, .fond = RgbCapteur1, .police = calibriGras(9), .align = Aligne::Centre, .bordure = true, .pointeur = P::Saisie},
+    {.nom = "Regle", .genre = G::Boite, .dans = "", .x = 480, .y = 2880, .l = 14175, .h = HauteurRegleTwips, .visible = true, .texte = SysTexte, .fond = Blanc, .police = arial(8), .bordure = true, .echelle = Echelle::Centimetres},
     {.nom = "Picture3", .genre = G::Boite, .dans = "", .x = 480, .y = 600, .l = 14175, .h = 2295, .visible = true, .texte = SysTexte, .fond = Gris224, .bordure = true},
     {.nom = "Label15", .genre = G::Etiq, .dans = "Picture3", .x = -360, .y = 1080, .l = 14172, .h = 2556, .visible = true, .legende = InviteModele, .texte = Gris128, .fond = Aucune, .police = calibri(13.8), .align = Aligne::Centre, .pointeur = P::Main, .bulle = QT_TRANSLATE_NOOP("MiseEnPage", "Représentation microscopique")},
     {.nom = "Command3", .genre = G::Img, .dans = "", .x = 3600, .y = 240, .l = 300, .h = 300, .visible = false, .pointeur = P::Main, .image = "pas"},

@@ -8,9 +8,9 @@
 #include "model/Horloge.h"
 #include "model/Module1.h"
 #include "sound/Son.h"
+#include "ui/miseenpage/ControlesConstruits.h"
 #include "ui/simulation/ControlesOS.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -32,13 +32,13 @@ public:
 
     /// A control by its name in the program ("ModeleMicro", "Sens_2", ...),
     /// for tools and tests; the handlers use the typed controls().
-    QWidget* controle(const QString& nom) const { return controles_.value(nom); }
+    QWidget* controle(const QString& nom) const { return controles_.controle(nom); }
     template <class T> T* controle(const QString& nom) const {
-        return qobject_cast<T*>(controles_.value(nom));
+        return qobject_cast<T*>(controles_.controle(nom));
     }
     const ControlesOS& controles() const { return c_; }
-    /// Every control by its name, for what lays the window out again.
-    const QHash<QString, QWidget*>& controlesParNom() const { return controles_; }
+    /// Every control as built from the layout, for what lays the window out again.
+    const ControlesConstruits& construits() const { return controles_; }
     PanneauMesures& mesures() { return *mesures_; }
     QTimer& Timer1() { return timer1_; }
     Module1& etat() { return m_; }
@@ -82,7 +82,7 @@ private:
     Horloge& horloge_;
     Aleatoire& alea_;
     Son& son_;
-    QHash<QString, QWidget*> controles_;
+    ControlesConstruits controles_;
     ControlesOS c_;
     QTimer timer1_;
     std::unique_ptr<PanneauMesures> mesures_;
