@@ -110,7 +110,7 @@ void ComplementsOS::montreRaccourcis() {
 }
 
 void ComplementsOS::ajouteRalenti(HorlogeRalentie& horloge) {
-    ralenti_ = new Ralenti(os_, horloge);
+    ralenti_ = new Ralenti(os_, horloge, os_.choix());
     Ralenti* r = ralenti_;
     menu_->ajoute({commandes_->ajoute({.nom = "ralenti",
                                        .groupe = tr("Marche de la simulation"),

@@ -18,8 +18,8 @@ EcouteAuCapteur::EcouteAuCapteur(OS& os, Son& son) : QObject(&os), os_(os), son_
     connect(&os.mesures(), &PanneauMesures::echantillonne, this, &EcouteAuCapteur::suit);
     connect(&os.mesures(), &PanneauMesures::capteurBascule, this, [this](int16_t n, bool actif) {
         // Sensor 1 switched off: plain listening, which the pulses do not offer.
-        if (actif_ && n == 1 && !actif)
-            arrete(!os_.controles().OndeSolitaire->isHidden());
+        if (annonce_ && n == 1 && !actif)
+            arrete(os_.choix().solitaire());
     });
     const ControlesOS& c = os.controles();
     // A marker moved while paused is heard at its new place all the same.
@@ -32,7 +32,7 @@ bool EcouteAuCapteur::eventFilter(QObject* objet, QEvent* e) {
     const ControlesOS& c = os_.controles();
     // Hidden itself, not with its window: stopped by the stop picture, its
     // key, or the choice of the pulses.
-    if (actif_ && objet == c.Command5 && e->type() == QEvent::Hide && c.Command5->isHidden()) {
+    if (annonce_ && objet == c.Command5 && e->type() == QEvent::Hide && c.Command5->isHidden()) {
         arrete(false);
     } else if (objet == c.Micro1 && e->type() == QEvent::Move) {
         suit();
@@ -40,35 +40,41 @@ bool EcouteAuCapteur::eventFilter(QObject* objet, QEvent* e) {
     return QObject::eventFilter(objet, e);
 }
 
+bool EcouteAuCapteur::actif() const {
+    return os_.choix().valeurs().ecouteAuCapteur;
+}
+
 void EcouteAuCapteur::bascule() {
-    if (actif_) {
+    if (actif()) {
         arrete(demarreIci_);
         return;
     }
     const ControlesOS& c = os_.controles();
-    if (!os_.mesures().capteurActif(1)) {
+    ChoixEleve& choix = os_.choix();
+    if (!choix.capteur(1).actif) {
         emit refusee();
         return;
     }
-    Module1& m = os_.etat();
-    demarreIci_ = !m.SonActif;
-    if (!m.SonActif) {
+    demarreIci_ = !choix.ecoute();
+    if (!choix.ecoute()) {
         // The listen button's own action, without its refusal of the
         // pulses: a pulse is heard at the sensor as it passes.
-        m.SonActif = true;
+        choix.son(true);
         son_.JoueSon();
         c.Command4->hide();
         c.Command5->show();
     }
-    actif_ = true;
+    choix.ecouteAuCapteur(true);
+    annonce_ = true;
     suit();
     emit basculee(true);
 }
 
 void EcouteAuCapteur::arrete(bool arreteSon) {
-    actif_ = false;
+    os_.choix().ecouteAuCapteur(false);
+    annonce_ = false;
     demarreIci_ = false;
-    if (arreteSon && os_.etat().SonActif)
+    if (arreteSon && os_.choix().ecoute())
         os_.Command5_Click();
     emit facteurChange(facteur());
     emit basculee(false);
@@ -76,16 +82,10 @@ void EcouteAuCapteur::arrete(bool arreteSon) {
 
 // At every tick: the loudness where sensor 1 stands now.
 void EcouteAuCapteur::suit() {
-    if (!actif_)
+    if (!actif())
         return;
-    const Module1& m = os_.etat();
-    const ControlesOS& c = os_.controles();
-    EntreesTick e;
-    e.progressive = c.OndeProgressive->isChecked();
-    e.periodique = !c.OndePeriodique->isHidden();
-    e.amortissement = c.Amortissement->isChecked();
-    e.gaz = c.Gaz->isChecked();
-    facteur_ = GainAuCapteur(m, e, os_.mesures().abscisseCapteur(1));
+    const ChoixEleve& choix = os_.choix();
+    facteur_ = GainAuCapteur(os_.etat(), choix.entreesTick(), float(choix.capteur(1).x));
     emit facteurChange(facteur_);
 }
 

@@ -20,9 +20,10 @@ public:
     /// `son` is the window's.
     EcouteAuCapteur(OS& os, Son& son);
 
-    bool actif() const { return actif_; }
+    /// As the window's choices have it.
+    bool actif() const;
     /// The loudness applied on top of the volume: 1 while this way is off.
-    double facteur() const { return actif_ ? facteur_ : 1; }
+    double facteur() const { return actif() ? facteur_ : 1; }
     /// On: listening starts if it was off and follows sensor 1; refused
     /// while sensor 1 is off. Off: back to how it was before.
     void bascule();
@@ -43,7 +44,9 @@ private:
 
     OS& os_;
     Son& son_;
-    bool actif_ = false;
+    /// What was last told through `basculee`: the window's choices may end
+    /// this way first (listening stopped), and it is told here afterwards.
+    bool annonce_ = false;
     double facteur_ = 1;
     bool demarreIci_ = false; ///< listening was off when this way began
 };

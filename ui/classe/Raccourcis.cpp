@@ -179,34 +179,36 @@ void Raccourcis::ajouteFenetres() {
                    .effet = tr("Modèle microscopique : ouvrir ou fermer"),
                    .touches = {Qt::Key_M},
                    .fait =
-                       [os, mesures, &c] {
-                           if (c.ModeleMicro->isHidden())
+                       [os, mesures] {
+                           if (!os->choix().valeurs().modeleOuvert)
                                os->AfficheModeleMicro();
                            else
                                mesures->CacherModeleMicro_Click();
                        },
                    .images = {c.CacherModeleMicro}});
-    table_.ajoute({.nom = "oscilloscope",
-                   .groupe = fenetres,
-                   .effet = tr("Oscilloscope : ouvrir ou fermer"),
-                   .touches = {Qt::Key_O},
-                   .fait =
-                       [mesures, &c] {
-                           if (!c.Oscilloscope->isHidden())
-                               mesures->CacheOscillo_Click();
-                           else if (cliquable(c.Picture2))
-                               mesures->AfficheOscilloscope();
-                       },
-                   // Open, or its placeholder offers it: not while the model is closed.
-                   .permise = [&c] { return !c.Oscilloscope->isHidden() || cliquable(c.Picture2); },
-                   .images = {c.CacheOscillo}});
+    table_.ajoute(
+        {.nom = "oscilloscope",
+         .groupe = fenetres,
+         .effet = tr("Oscilloscope : ouvrir ou fermer"),
+         .touches = {Qt::Key_O},
+         .fait =
+             [os, mesures, &c] {
+                 if (os->choix().valeurs().oscilloscopeOuvert)
+                     mesures->CacheOscillo_Click();
+                 else if (cliquable(c.Picture2))
+                     mesures->AfficheOscilloscope();
+             },
+         // Open, or its placeholder offers it: not while the model is closed.
+         .permise =
+             [os, &c] { return os->choix().valeurs().oscilloscopeOuvert || cliquable(c.Picture2); },
+         .images = {c.CacheOscillo}});
     table_.ajoute({.nom = "vibreur",
                    .groupe = fenetres,
                    .effet = tr("Vibreur : ouvrir ou fermer"),
                    .touches = {Qt::Key_V},
                    .fait =
-                       [mesures, &c] {
-                           if (c.Vibreur->isHidden())
+                       [os, mesures] {
+                           if (!os->choix().valeurs().vibreurOuvert)
                                mesures->AfficheVibreur();
                            else
                                mesures->CacheVibreur_Click();
@@ -238,12 +240,12 @@ void Raccourcis::ajouteOscilloscope() {
                    .fait = [mesures] { mesures->capteur_Click(2); },
                    .permise = peutUn(c.micro2_noncoche, c.micro2_coche),
                    .autres = {Qt::Key_Eacute}});
-    // The time base after or before the one ticked, around.
-    auto base = [&c](int sens) -> QRadioButton* {
-        for (std::size_t k = 0; k < c.Sens.size(); ++k)
-            if (c.Sens[k]->isChecked())
-                return c.Sens[(k + c.Sens.size() + sens) % c.Sens.size()];
-        return nullptr;
+    // The time base after or before the one chosen, around.
+    const OS* os = &os_;
+    auto base = [os, &c](int sens) -> QRadioButton* {
+        const std::size_t n = c.Sens.size();
+        const auto k = std::size_t(os->choix().valeurs().indexBaseTemps);
+        return k < n ? c.Sens[(k + std::size_t(int(n) + sens)) % n] : nullptr;
     };
     for (const int sens : {1, -1})
         table_.ajoute(

@@ -3,25 +3,30 @@
 #include "model/HorlogeRalentie.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <iterator>
 
 namespace vibralume {
 
-Ralenti::Ralenti(QWidget& fenetre, HorlogeRalentie& horloge)
-    : QObject(&fenetre), fenetre_(fenetre), horloge_(horloge) {}
+Ralenti::Ralenti(QWidget& fenetre, HorlogeRalentie& horloge, ChoixEleve& choix)
+    : QObject(&fenetre), fenetre_(fenetre), horloge_(horloge), choix_(choix) {}
 
 void Ralenti::suivant() {
-    choisit(Diviseurs[(rang_ + 1) % int(std::size(Diviseurs))]);
+    const auto ici = std::ranges::find(DiviseursTemps, diviseur());
+    const auto apres = ici == DiviseursTemps.end() || std::next(ici) == DiviseursTemps.end()
+                           ? DiviseursTemps.begin()
+                           : std::next(ici);
+    choisit(*apres);
 }
 
 void Ralenti::choisit(int diviseur) {
-    for (int r = 0; r < int(std::size(Diviseurs)); ++r)
-        if (Diviseurs[r] == diviseur && r != rang_) {
-            rang_ = r;
-            horloge_.setFacteur(1.0 / diviseur);
-            fenetre_.setWindowTitle(titre());
-            emit change(diviseur);
-        }
+    if (diviseur == this->diviseur() ||
+        std::ranges::find(DiviseursTemps, diviseur) == DiviseursTemps.end())
+        return;
+    choix_.diviseurTemps(diviseur);
+    horloge_.setFacteur(1.0 / diviseur);
+    fenetre_.setWindowTitle(titre());
+    emit change(diviseur);
 }
 
 QString Ralenti::titre() const {

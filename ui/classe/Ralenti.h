@@ -2,6 +2,8 @@
 // Slow motion for the lesson: time runs at 1, 1/2, 1/4 or 1/10 of real time,
 // chosen in turn by a key or the background menu, shown in the window's title.
 
+#include "model/ChoixEleve.h"
+
 #include <QObject>
 #include <QString>
 
@@ -12,13 +14,11 @@ class HorlogeRalentie;
 class Ralenti : public QObject {
     Q_OBJECT
 public:
-    /// The fractions offered, the first being real time.
-    static constexpr int Diviseurs[] = {1, 2, 4, 10};
+    /// Slows `horloge` (the main window's clock) and titles `fenetre`, as
+    /// `choix` (the window's) holds the pace.
+    Ralenti(QWidget& fenetre, HorlogeRalentie& horloge, ChoixEleve& choix);
 
-    /// Slows `horloge` (the main window's clock) and titles `fenetre`.
-    Ralenti(QWidget& fenetre, HorlogeRalentie& horloge);
-
-    int diviseur() const { return Diviseurs[rang_]; }
+    int diviseur() const { return choix_.valeurs().diviseurTemps; }
     /// The next fraction, back to real time after 1/10.
     void suivant();
     void choisit(int diviseur);
@@ -31,7 +31,7 @@ signals:
 private:
     QWidget& fenetre_;
     HorlogeRalentie& horloge_;
-    int rang_ = 0;
+    ChoixEleve& choix_;
 };
 
 } // namespace vibralume

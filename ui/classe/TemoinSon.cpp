@@ -66,7 +66,7 @@ bool TemoinSon::eventFilter(QObject* objet, QEvent* e) {
 void TemoinSon::evalue() {
     PictureBox* arret = os_.controles().Command5;
     bool muet = false;
-    if (!arret->isHidden()) {
+    if (os_.choix().ecoute()) {
         switch (lecture_.etat()) {
         case EtatSortie::Joue:
             break;

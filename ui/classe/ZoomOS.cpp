@@ -172,7 +172,7 @@ void ZoomOS::applique(double zoom, QPoint origine) {
     os_.DessineRegle();
     os_.mesures().RetraceOscillo();
     os_.mesures().replaceMarqueurs(capteurs);
-    DessineEtat(c, os_.etat());
+    DessineEtat(c, os_.etat(), os_.choix().valeurs());
 }
 
 } // namespace vibralume

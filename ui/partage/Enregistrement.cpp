@@ -212,16 +212,12 @@ QString Enregistrement::csv() const {
     const bool francais = QLocale().language() == QLocale::French;
     const QChar decimale = francais ? QLatin1Char(',') : QLatin1Char('.');
     const char separateur = francais ? ';' : ',';
-    QString bord = c.OndeProgressive->text();
-    if (c.OndeStationnaire->isChecked())
-        bord = c.OndeStationnaire->text();
-    else if (c.OndeStationnaire2->isChecked())
-        bord = c.OndeStationnaire2->text();
-    QString base;
-    for (QRadioButton* s : c.Sens)
-        if (s->isChecked())
-            base = s->text();
-    const bool periodique = !c.OndePeriodique->isHidden();
+    const ValeursChoix& choix = os_.choix().valeurs();
+    // The captions the pupil chose from, in the interface's language.
+    const QRadioButton* bords[] = {c.OndeProgressive, c.OndeStationnaire, c.OndeStationnaire2};
+    const QString bord = bords[std::size_t(choix.bord)]->text();
+    const QString base = c.Sens[std::size_t(choix.indexBaseTemps)]->text();
+    const bool periodique = choix.vibration == Vibration::Periodique;
     const std::vector<QString> commentaires = {
         tr("Vibralume, mesures des capteurs de pression, %1")
             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
@@ -231,8 +227,8 @@ QString Enregistrement::csv() const {
         periodique
             ? tr("vibration périodique, amplitude %1 cm").arg(nombre(m.AmplVib, decimale))
             : tr("vibration solitaire, amplitude %1 cm").arg(nombre(m.AmplSoliton, decimale)),
-        tr("milieu : %1").arg(c.Gaz->isChecked() ? tr("gaz") : tr("solide")),
-        tr("amortissement : %1").arg(c.Amortissement->isChecked() ? tr("oui") : tr("non")),
+        tr("milieu : %1").arg(choix.milieu == EtatMilieu::Gaz ? tr("gaz") : tr("solide")),
+        tr("amortissement : %1").arg(choix.amortissement ? tr("oui") : tr("non")),
         tr("conditions aux limites : %1").arg(bord),
         tr("sensibilité horizontale : %1").arg(base),
         tr("niveaux en divisions de l'oscilloscope : 3 au repos, moins de 3 en compression ; "

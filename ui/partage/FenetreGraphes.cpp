@@ -64,12 +64,10 @@ FenetreGraphes::FenetreGraphes(OS& os, Enregistrement& enregistrement, QWidget* 
 }
 
 ContenuGraphes FenetreGraphes::contenu() const {
-    const ControlesOS& c = os_.controles();
     const Module1& m = os_.etat();
-    const Bord bord = c.OndeProgressive->isChecked()    ? Bord::Progressive
-                      : c.OndeStationnaire->isChecked() ? Bord::OuvertOuvert
-                                                        : Bord::OuvertFerme;
-    const bool periodique = !c.OndePeriodique->isHidden();
+    const ChoixEleve& choix = os_.choix();
+    const Bord bord = choix.valeurs().bord;
+    const bool periodique = !choix.solitaire();
     const double fin = FinMilieuVu(bord);
     ContenuGraphes g;
     g.bord = bord;
@@ -78,10 +76,9 @@ ContenuGraphes FenetreGraphes::contenu() const {
     g.places = NoeudsEtVentres(m, bord);
     g.demiEchelle = DemiEchelleDeplacement(AmplitudeAttendue(m, bord, periodique));
     g.trancheColoree = m.TrancheColoree;
-    PanneauMesures& mesures = os_.mesures();
     for (int16_t n : {1, 2})
-        if (mesures.capteurActif(n)) {
-            const float x = mesures.abscisseCapteur(n);
+        if (choix.capteur(n).actif) {
+            const float x = float(choix.capteur(n).x);
             g.capteurs[std::size_t(n - 1)] = CapteurGraphe{AbscisseLecture(x), NiveauCapteur(m, x)};
         }
     return g;

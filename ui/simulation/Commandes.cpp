@@ -50,22 +50,29 @@ void OS::relieControles() {
     choisi(c_.OndeStationnaire, &OS::OndeStationnaire_Click);
     choisi(c_.OndeStationnaire2, &OS::OndeStationnaire2_Click);
 
+    // A bar's value is the pupil's choice as it arrives; the refresh reads
+    // the choices, never the bars.
     connect(c_.frequence, &QScrollBar::valueChanged, this, &OS::frequence_Change);
-    for (QScrollBar* s : {c_.v, c_.Amplitude, c_.AmplitudeSoliton})
-        connect(s, &QScrollBar::valueChanged, this, &OS::MajAffichage);
+    auto barre = [this](QScrollBar* s, void (ChoixEleve::*choisit)(int16_t)) {
+        connect(s, &QScrollBar::valueChanged, this, [this, choisit](int valeur) {
+            (choix_.*choisit)(int16_t(valeur));
+            MajAffichage();
+        });
+    };
+    barre(c_.v, &ChoixEleve::vitesse);
+    barre(c_.Amplitude, &ChoixEleve::amplitude);
+    barre(c_.AmplitudeSoliton, &ChoixEleve::amplitudeSoliton);
+    connect(c_.Amortissement, &QCheckBox::toggled, this,
+            [this](bool oui) { choix_.amortissement(oui); });
+    connect(c_.Gaz, &QRadioButton::toggled, this,
+            [this](bool oui) { choix_.milieu(oui ? EtatMilieu::Gaz : EtatMilieu::Solide); });
 }
 
 void OS::Timer1_Timer() {
     if (timer1_.isActive())
         AvanceTempsHorloge(m_, horloge_);
-    EntreesTick e;
-    e.progressive = c_.OndeProgressive->isChecked();
-    e.periodique = !c_.OndePeriodique->isHidden();
-    e.amortissement = c_.Amortissement->isChecked();
-    e.gaz = c_.Gaz->isChecked();
-    e.modeleVisible = !c_.ModeleMicro->isHidden();
-    CalculeTranches(m_, e, alea_);
-    DessineEtat(c_, m_);
+    CalculeTranches(m_, choix_.entreesTick(), alea_);
+    DessineEtat(c_, m_, choix_.valeurs());
     mesures_->Capteurs();
 }
 
@@ -91,13 +98,14 @@ void OS::Command3_Click() {
 }
 
 void OS::Soliton_Click(int16_t type) {
-    m_.TypeSoliton = type;
+    choix_.typeSoliton(type);
     MajAffichage();
     LanceSoliton(m_, horloge_);
 }
 
 void OS::Label11_Click() {
     Command5_Click();
+    choix_.vibration(Vibration::Solitaire);
     c_.OndePeriodique->hide();
     c_.OndeSolitaire->show();
     c_.OndeStationnaire->setEnabled(false);
@@ -108,6 +116,7 @@ void OS::Label11_Click() {
 }
 
 void OS::Label31_Click() {
+    choix_.vibration(Vibration::Periodique);
     c_.OndePeriodique->show();
     c_.OndeSolitaire->hide();
     c_.OndeStationnaire->setEnabled(true);
@@ -117,7 +126,8 @@ void OS::Label31_Click() {
 }
 
 void OS::OndeProgressive_Click() {
-    c_.Amplitude->setMaximum(20);
+    choix_.bord(Bord::Progressive);
+    c_.Amplitude->setMaximum(choix_.valeurs().amplitudeMax);
     MajAffichage();
     c_.VibreurOS->hide();
     c_.BordOuvert->hide();
@@ -125,7 +135,8 @@ void OS::OndeProgressive_Click() {
 }
 
 void OS::OndeStationnaire_Click() {
-    c_.Amplitude->setMaximum(50);
+    choix_.bord(Bord::OuvertOuvert);
+    c_.Amplitude->setMaximum(choix_.valeurs().amplitudeMax);
     MajAffichage();
     c_.BordOuvert->show();
     c_.BordFerme->hide();
@@ -136,36 +147,39 @@ void OS::OndeStationnaire_Click() {
 void OS::OndeStationnaire2_Click() {
     c_.BordOuvert->hide();
     c_.BordFerme->show();
-    c_.Amplitude->setMaximum(50);
+    choix_.bord(Bord::OuvertFerme);
+    c_.Amplitude->setMaximum(choix_.valeurs().amplitudeMax);
     MajAffichage();
     c_.VibreurOS->show();
     AnnuleElongations(m_);
 }
 
 void OS::Command4_Click() {
-    if (!c_.OndeSolitaire->isHidden())
+    if (choix_.solitaire())
         return;
-    m_.SonActif = true;
+    choix_.son(true);
     son_.JoueSon();
     c_.Command4->hide();
     c_.Command5->show();
 }
 
 void OS::Command5_Click() {
-    m_.SonActif = false;
+    choix_.son(false);
     son_.ArreteSon();
     c_.Command4->show();
     c_.Command5->hide();
 }
 
 void OS::frequence_Change() {
+    choix_.frequence(int16_t(c_.frequence->value()));
     c_.Label2->setText(
         tr("fréquence : %1Hz")
-            .arg(QString::fromStdString(NombreFrequenceDefilee(int16_t(c_.frequence->value())))));
+            .arg(QString::fromStdString(NombreFrequenceDefilee(choix_.valeurs().frequence))));
     MajAffichage();
 }
 
 void OS::AfficheModeleMicro() {
+    choix_.modele(true);
     c_.ModeleMicro->show();
     c_.Command3->show();
     const bool enMarche = timer1_.isActive();
@@ -175,11 +189,12 @@ void OS::AfficheModeleMicro() {
     c_.Label14->show();
     c_.Picture4->hide();
     c_.Picture2->show();
-    if (!c_.OndeProgressive->isChecked())
+    const Bord bord = choix_.valeurs().bord;
+    if (bord != Bord::Progressive)
         c_.VibreurOS->show();
-    if (c_.OndeStationnaire->isChecked())
+    if (bord == Bord::OuvertOuvert)
         c_.BordOuvert->show();
-    if (c_.OndeStationnaire2->isChecked())
+    if (bord == Bord::OuvertFerme)
         c_.BordFerme->show();
 }
 

@@ -4,12 +4,10 @@
 #include "views/Dessins.h"
 #include "views/PictureBox.h"
 
-#include <QRadioButton>
-
 namespace vibralume {
 
-void DessineEtat(const ControlesOS& c, const Module1& m) {
-    const bool progressive = c.OndeProgressive->isChecked();
+void DessineEtat(const ControlesOS& c, const Module1& m, const ValeursChoix& choix) {
+    const bool progressive = choix.bord == Bord::Progressive;
     const double xVibreur = AbscisseVibreur(m, progressive);
     // A tick lays the particles out only while the model is shown; before
     // the first such tick there is nothing to draw yet.

@@ -45,7 +45,7 @@ OS::OS(Module1& m, Horloge& horloge, Aleatoire& alea, Son& son, QWidget* parent)
     timer1_.setInterval(20);
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &OS::Timer1_Timer);
-    mesures_ = std::make_unique<PanneauMesures>(*this, c_, m_, [this] { MajAffichage(); });
+    mesures_ = std::make_unique<PanneauMesures>(*this, c_, m_, choix_, [this] { MajAffichage(); });
     relieControles();
 
     Form_Load();

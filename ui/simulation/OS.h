@@ -4,6 +4,7 @@
 // set its parameters. The measuring side (oscilloscope, sensors, panels) is
 // the PanneauMesures it owns.
 
+#include "model/ChoixEleve.h"
 #include "model/Horloge.h"
 #include "model/Module1.h"
 #include "sound/Son.h"
@@ -41,6 +42,9 @@ public:
     PanneauMesures& mesures() { return *mesures_; }
     QTimer& Timer1() { return timer1_; }
     Module1& etat() { return m_; }
+    /// What the pupil has set: the controls show it, everything else reads it.
+    ChoixEleve& choix() { return choix_; }
+    const ChoixEleve& choix() const { return choix_; }
 
     // Procedures other parts of the window call.
     void MajAffichage();
@@ -74,6 +78,7 @@ private:
     void relieControles();
 
     Module1& m_;
+    ChoixEleve choix_{m_};
     Horloge& horloge_;
     Aleatoire& alea_;
     Son& son_;

@@ -39,14 +39,11 @@ QPoint coinDansModele(const PictureBox& modele, double X, double Y) {
     return QPoint(int(std::nearbyint(px.x())) + b, int(std::nearbyint(px.y())) + b);
 }
 
-/// Milliseconds per division of the time-base options, by Index.
-constexpr std::array<double, 5> BasesTemps{200, 500, 1000, 1500, 2000};
-
 } // namespace
 
 PanneauMesures::PanneauMesures(QWidget& fenetre, const ControlesOS& c, Module1& m,
-                               std::function<void()> MajAffichage)
-    : fenetre_(fenetre), c_(c), m_(m), MajAffichage_(std::move(MajAffichage)),
+                               ChoixEleve& choix, std::function<void()> MajAffichage)
+    : fenetre_(fenetre), c_(c), m_(m), choix_(choix), MajAffichage_(std::move(MajAffichage)),
       glissement_(new GlissementMarqueur(
           fenetre, *c.ModeleMicro,
           [this](QWidget* s, double X, double Y) { ModeleMicro_DragOver(s, X, Y); },
@@ -69,8 +66,8 @@ PanneauMesures::PanneauMesures(QWidget& fenetre, const ControlesOS& c, Module1& 
                 [this, n] { capteur_Click(n); });
         Etiquette* micro = marqueur(n);
         const int b = c.ModeleMicro->bordure();
-        places_[std::size_t(n)] =
-            c.ModeleMicro->versEchelle(QPointF(micro->x() - b, micro->y() - b));
+        const QPointF place = c.ModeleMicro->versEchelle(QPointF(micro->x() - b, micro->y() - b));
+        choix_.placeCapteur(n, place.x(), place.y());
         micro->installEventFilter(this);
         micro->installEventFilter(glissement_);
         connect(micro, &Etiquette::mouseDown, this,
@@ -98,7 +95,7 @@ void PanneauMesures::AfficheQuadrillage() {
 void PanneauMesures::Sens_Click(int16_t Index) {
     if (Index < 0 || Index >= int16_t(BasesTemps.size()))
         return;
-    m_.BaseTemps = BasesTemps[std::size_t(Index)];
+    choix_.baseTemps(Index);
     MajAffichage_();
     // TempsPrec stays: the next segment starts from the old sweep position
     // read on the new scale.
@@ -108,10 +105,12 @@ void PanneauMesures::Sens_Click(int16_t Index) {
 }
 
 void PanneauMesures::AfficheOscilloscope() {
+    choix_.oscilloscope(true);
     c_.Oscilloscope->show();
 }
 
 void PanneauMesures::CacheOscillo_Click() {
+    choix_.oscilloscope(false);
     c_.Oscilloscope->hide();
 }
 
@@ -131,11 +130,18 @@ void PanneauMesures::RetraceOscillo() {
 }
 
 bool PanneauMesures::capteurActif(int16_t n) const {
-    return !marqueur(n)->isHidden();
+    return choix_.capteur(n).actif;
 }
 
 float PanneauMesures::abscisseCapteur(int16_t n) const {
-    return float(places_[std::size_t(n)].x());
+    return float(choix_.capteur(n).x);
+}
+
+PanneauMesures::Places PanneauMesures::places() const {
+    Places p{};
+    for (int16_t n : {1, 2})
+        p[std::size_t(n)] = QPointF(choix_.capteur(n).x, choix_.capteur(n).y);
+    return p;
 }
 
 QPoint PanneauMesures::pixelDe(QPointF cm) const {
@@ -143,9 +149,11 @@ QPoint PanneauMesures::pixelDe(QPointF cm) const {
 }
 
 void PanneauMesures::replaceMarqueurs(const Places& places) {
-    places_ = places;
-    for (int16_t n : {1, 2})
-        marqueur(n)->move(pixelDe(places_[std::size_t(n)]));
+    for (int16_t n : {1, 2}) {
+        const QPointF p = places[std::size_t(n)];
+        choix_.placeCapteur(n, p.x(), p.y());
+        marqueur(n)->move(pixelDe(p));
+    }
 }
 
 // A marker moved by anything else than the drag (a tool, a test) is where its
@@ -154,16 +162,17 @@ bool PanneauMesures::eventFilter(QObject* objet, QEvent* e) {
     if (e->type() == QEvent::Move)
         for (int16_t n : {1, 2}) {
             Etiquette* m = marqueur(n);
-            if (objet == m && m->pos() != pixelDe(places_[std::size_t(n)])) {
+            if (objet == m && m->pos() != pixelDe(places()[std::size_t(n)])) {
                 const int b = c_.ModeleMicro->bordure();
-                places_[std::size_t(n)] =
-                    c_.ModeleMicro->versEchelle(QPointF(m->x() - b, m->y() - b));
+                const QPointF p = c_.ModeleMicro->versEchelle(QPointF(m->x() - b, m->y() - b));
+                choix_.placeCapteur(n, p.x(), p.y());
             }
         }
     return QObject::eventFilter(objet, e);
 }
 
 void PanneauMesures::ActiveCapteur(int16_t n) {
+    choix_.capteur(n, true);
     marqueur(n)->show();
     // The trace starts from the pressure there now, not from an old level.
     m_.PressionPrec[std::size_t(n)] = PressionCapteur(m_, abscisseCapteur(n));
@@ -173,6 +182,7 @@ void PanneauMesures::ActiveCapteur(int16_t n) {
 }
 
 void PanneauMesures::DesactiveCapteur(int16_t n) {
+    choix_.capteur(n, false);
     marqueur(n)->hide();
     (n == 1 ? c_.micro1_coche : c_.micro2_coche)->hide();
     (n == 1 ? c_.micro1_noncoche : c_.micro2_noncoche)->show();
@@ -180,7 +190,7 @@ void PanneauMesures::DesactiveCapteur(int16_t n) {
 }
 
 void PanneauMesures::capteur_Click(int16_t n) {
-    if (!(n == 1 ? c_.micro1_noncoche : c_.micro2_noncoche)->isHidden())
+    if (!capteurActif(n))
         ActiveCapteur(n);
     else
         DesactiveCapteur(n);
@@ -203,12 +213,13 @@ void PanneauMesures::ModeleMicro_DragDrop(QWidget* Source, double X, double Y) {
 void PanneauMesures::deplace(QWidget* Source, double X, double Y) {
     for (int16_t n : {1, 2})
         if (Source == marqueur(n))
-            places_[std::size_t(n)] = QPointF(X, Y);
+            choix_.placeCapteur(n, X, Y);
     Source->move(pixelDe(QPointF(X, Y)));
 }
 
 void PanneauMesures::ModeleMicro_MouseUp(Qt::MouseButton bouton, double X, double) {
-    m_.TrancheColoree = TrancheColoreeApresClic(m_.TrancheColoree, numeroBouton(bouton), float(X));
+    choix_.trancheColoree(
+        TrancheColoreeApresClic(m_.TrancheColoree, numeroBouton(bouton), float(X)));
 }
 
 // The marker stays wholly on the model, where a pupil can still see and grab it.
@@ -217,30 +228,33 @@ void PanneauMesures::DeplaceCapteur(int16_t n, double pas) {
     const PictureBox& modele = *c_.ModeleMicro;
     const double droite =
         modele.versEchelle(QPointF(modele.interieur().width() - m->width(), 0)).x();
-    const QPointF place = places_[std::size_t(n)];
-    ModeleMicro_DragDrop(m, std::clamp(place.x() + pas, 0.0, std::max(0.0, droite)), place.y());
+    const Capteur& k = choix_.capteur(n);
+    ModeleMicro_DragDrop(m, std::clamp(k.x + pas, 0.0, std::max(0.0, droite)), k.y);
 }
 
 // Drawn at once, paused or not: a key pressed is seen to do something.
 void PanneauMesures::DeplaceTrancheColoree(int pas) {
-    m_.TrancheColoree = TrancheColoreeDeplacee(m_.TrancheColoree, pas);
-    DessineEtat(c_, m_);
+    choix_.trancheColoree(TrancheColoreeDeplacee(m_.TrancheColoree, pas));
+    DessineEtat(c_, m_, choix_.valeurs());
 }
 
 void PanneauMesures::EffaceTrancheColoree() {
-    m_.TrancheColoree = 0;
-    DessineEtat(c_, m_);
+    choix_.trancheColoree(0);
+    DessineEtat(c_, m_, choix_.valeurs());
 }
 
 void PanneauMesures::CacheVibreur_Click() {
+    choix_.vibreur(false);
     c_.Vibreur->hide();
 }
 
 void PanneauMesures::AfficheVibreur() {
+    choix_.vibreur(true);
     c_.Vibreur->show();
 }
 
 void PanneauMesures::CacherModeleMicro_Click() {
+    choix_.modele(false);
     c_.ModeleMicro->hide();
     c_.Command1->hide();
     c_.Command2->hide();

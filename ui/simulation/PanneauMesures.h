@@ -4,6 +4,7 @@
 // group of slices, and the panels a pupil opens and closes. The handlers keep
 // the names of the controls they serve.
 
+#include "model/ChoixEleve.h"
 #include "model/Module1.h"
 #include "ui/simulation/ControlesOS.h"
 #include "views/TracesOscillo.h"
@@ -22,9 +23,10 @@ class GlissementMarqueur;
 class PanneauMesures : public QObject {
     Q_OBJECT
 public:
-    /// Wires the controls of `fenetre`; `MajAffichage` is the window's
-    /// parameter refresh, which a new time base runs.
-    PanneauMesures(QWidget& fenetre, const ControlesOS& c, Module1& m,
+    /// Wires the controls of `fenetre`, whose choices are `choix`;
+    /// `MajAffichage` is the window's parameter refresh, which a new time
+    /// base runs. The sensors' places start where the markers are laid out.
+    PanneauMesures(QWidget& fenetre, const ControlesOS& c, Module1& m, ChoixEleve& choix,
                    std::function<void()> MajAffichage);
     ~PanneauMesures() override;
 
@@ -43,13 +45,13 @@ public:
     void RetraceOscillo();
 
     // Sensors (n = 1 or 2).
-    /// On exactly while its marker is shown.
+    /// As the pupil's choices have it; its marker is shown exactly then.
     bool capteurActif(int16_t n) const;
     /// Its abscissa: the marker's left edge in the model's centimetres.
     float abscisseCapteur(int16_t n) const;
     /// Where the markers' corners stand, in the model's centimetres (index 1 and 2).
     using Places = std::array<QPointF, 3>;
-    Places places() const { return places_; }
+    Places places() const;
     /// Puts the markers back on `places` after the model's scale changed (a
     /// zoom, which lays the markers out anew): the sensors read the same slices.
     void replaceMarqueurs(const Places& places);
@@ -98,11 +100,9 @@ private:
     QWidget& fenetre_;
     const ControlesOS& c_;
     Module1& m_;
+    ChoixEleve& choix_;
     std::function<void()> MajAffichage_;
     GlissementMarqueur* glissement_;
-    /// Where each marker's top-left corner is, in the model's centimetres
-    /// (index 1 and 2): the place a sensor reads, kept exact at every zoom.
-    Places places_{};
     /// What the screen shows of the sweep in progress.
     TracesOscillo traces_;
 };
