@@ -18,6 +18,8 @@ inline constexpr int HauteurRegleTwips = 375;
 inline constexpr int LargeurCapteurTwips = 240;
 
 /// The colour of a 0xRRGGBB value.
-inline QColor couleurRgb(int rgb) { return QColor::fromRgb(QRgb(0xFF000000u | unsigned(rgb))); }
+inline QColor couleurRgb(int rgb) {
+    return QColor::fromRgb(QRgb(0xFF000000u | unsigned(rgb)));
+}
 
 } // namespace vibralume
