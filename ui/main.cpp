@@ -36,11 +36,10 @@ int main(int argc, char* argv[]) {
     const Options& options = std::get<Options>(demande);
 
     QApplication app(argc, argv);
-    prepareApplication();
     // French unless English is asked for, now or at a lesson before; asked
     // for on the command line, it is kept for the next ones.
     const QString langue = Langue::auDemarrage(options.langue, derniers.langue, reglages);
-    if (!Langue::installe(langue))
+    if (!prepareApplication(langue))
         std::cerr << "vibralume : traduction « " << langue.toStdString()
                   << " » introuvable, interface en français" << std::endl;
     // The state, the clock, the generator and the sound outlive both windows.

@@ -11,16 +11,17 @@
 
 namespace vibralume {
 
-void prepareApplication() {
-    // The program speaks French whatever the system's language, until
+bool prepareApplication(const QString& langue) {
+    // The program speaks French whatever the system's language, unless
     // another language is chosen.
-    Langue::installe(Langue::francais());
+    const bool traduit = Langue::installe(langue);
     chargePolices();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(resoudPolice(calibri(9)));
     QApplication::setWindowIcon(iconeProgramme());
     installeAccessibilite();
+    return traduit;
 }
 
 } // namespace vibralume
