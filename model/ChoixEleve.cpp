@@ -76,6 +76,14 @@ void ChoixEleve::son(bool actif) {
         c_.ecouteAuCapteur = false;
 }
 
+void ChoixEleve::curseurs(const CurseursMesure& c) {
+    c_.curseurs.visibles = c.visibles;
+    for (std::size_t i = 0; i < 2; ++i) {
+        c_.curseurs.temps[i] = std::clamp(c.temps[i], 0.0, CurseurTempsMax);
+        c_.curseurs.niveaux[i] = std::clamp(c.niveaux[i], 0.0, CurseurNiveauMax);
+    }
+}
+
 void ChoixEleve::ecouteAuCapteur(bool oui) {
     c_.ecouteAuCapteur = oui && c_.capteurs[0].actif;
 }

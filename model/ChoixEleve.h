@@ -45,6 +45,20 @@ inline constexpr int16_t AmplitudeSolitonMax = 50;
 /// The amplitude's cap chosen by the boundary, before the refresh lowers it.
 inline constexpr int16_t AmplitudeMaxProgressive = 20, AmplitudeMaxStationnaire = 50;
 
+/// The oscilloscope's measuring cursors, in the screen's divisions: the
+/// times across from the sweep's start, the levels down from the top edge
+/// (3 is the rest level, smaller levels higher, as the traces have them).
+struct CurseursMesure {
+    bool visibles = false;
+    std::array<double, 2> temps{3.0, 5.0};
+    std::array<double, 2> niveaux{2.0, 4.0};
+
+    bool operator==(const CurseursMesure&) const = default;
+};
+
+/// Where the cursors may stand: the grid's ten divisions across, six down.
+inline constexpr double CurseurTempsMax = 10.0, CurseurNiveauMax = 6.0;
+
 struct ValeursChoix {
     Vibration vibration = Vibration::Periodique;
     Bord bord = Bord::Progressive;
@@ -63,6 +77,7 @@ struct ValeursChoix {
     bool oscilloscopeOuvert = false;
     int diviseurTemps = 1;        ///< one of DiviseursTemps
     bool ecouteAuCapteur = false; ///< the tone's loudness follows sensor 1
+    CurseursMesure curseurs;
 
     bool operator==(const ValeursChoix&) const = default;
 };
@@ -119,6 +134,9 @@ public:
     void son(bool actif);
     /// Listening at sensor 1: only while sensor 1 is on.
     void ecouteAuCapteur(bool oui);
+
+    /// Each cursor kept on the grid.
+    void curseurs(const CurseursMesure& c);
 
     /// What the tick reads.
     EntreesTick entreesTick() const;
