@@ -6,7 +6,8 @@
 # sound server and leaves nothing behind.
 #
 #   pulse_prive.sh start DIR    starts it; fails loudly (exit 1, log shown) if it cannot
-#   pulse_prive.sh stop DIR     stops it and removes DIR
+#   pulse_prive.sh stop DIR     stops it and removes DIR; fails, showing its
+#                               log, if it had died
 #   pulse_prive.sh coupe DIR    kills it at once, as a crash would, and leaves
 #                               DIR: start again brings the same socket back
 set -u
@@ -52,6 +53,13 @@ echoue() {
 }
 
 if [ "$action" = stop ]; then
+    # A server that died under the tests fails the stop, with its last words.
+    if ! demon; then
+        echo "the private PulseAudio daemon in $dir was no longer running" >&2
+        [ -f "$log" ] && cat "$log" >&2
+        arrete -TERM
+        exit 1
+    fi
     arrete -TERM
     exit 0
 fi
@@ -72,11 +80,22 @@ chmod 700 "$XDG_RUNTIME_DIR"
 # As root the daemon warns that it is not meant to run as root but runs
 # (user mode, not --system): good enough for a throw-away test server.
 # Anonymous access on its private socket spares a shared cookie.
-pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disallow-exit --use-pid-file=yes \
+# It runs under a shell of its own session that writes down how it ended,
+# so that a server that dies under the tests says whether it was killed.
+: >"$log"
+# The daemon caps its real-time threads at 200 ms of computing without a
+# pause, past which the kernel kills it. Its main thread, raised below, was
+# not made for that cap, which a slow machine may reach while a client
+# connects; 2 s still catches a thread that runs away.
+mkdir -p "$XDG_CONFIG_HOME/pulse"
+export PULSE_CONFIG="$XDG_CONFIG_HOME/pulse/daemon.conf"
+echo "rlimit-rttime = 2000000" >"$PULSE_CONFIG"
+setsid sh -c 'pulseaudio "$@"; echo "pulseaudio ended with status $?"' pulseaudio \
+    -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=yes \
     --log-target=stderr --log-level=warning \
     --load="module-native-protocol-unix auth-anonymous=1" \
     --load="module-null-sink sink_name=vsink rate=44100 channels=1" \
-    </dev/null >"$log" 2>&1 || echoue "pulseaudio exited with status $?"
+    </dev/null >>"$log" 2>&1 &
 
 i=0
 until pactl info >/dev/null 2>&1; do

@@ -1,7 +1,8 @@
-// The tone comes back by itself with the sound server: played through the
-// private PulseAudio null sink (started by the CTest fixture), which this
-// test kills while listening, as a crash would, and starts again longer
-// than a few seconds later. The server runs again when the test ends.
+// The tone comes back by itself with the sound server: played through a
+// private PulseAudio null sink of this test's own, which it kills while
+// listening, as a crash would, and starts again longer than a few seconds
+// later. The other audio tests' server is never touched: a server started
+// again from inside a test is this test's alone, and stopped with it.
 
 #include "sound/Generateur.h"
 #include "sound/Lecture.h"
@@ -19,12 +20,14 @@ using essai::secondes;
 
 namespace {
 
-// pulse_prive.sh with `action` on the fixture's server.
+// The folder of this test's server: short, for the socket's path.
+QString dossierServeur;
+
+// pulse_prive.sh with `action` on this test's server.
 bool serveur(const char* action) {
-    return QProcess::execute(QStringLiteral("sh"),
-                             {qEnvironmentVariable("VIBRALUME_PULSE_SCRIPT"),
-                              QString::fromLatin1(action),
-                              qEnvironmentVariable("VIBRALUME_PULSE_DOSSIER")}) == 0;
+    return QProcess::execute(QStringLiteral("sh"), {qEnvironmentVariable("VIBRALUME_PULSE_SCRIPT"),
+                                                    QString::fromLatin1(action), dossierServeur}) ==
+           0;
 }
 
 QStringList lignes(const std::ostringstream& journal) {
@@ -37,21 +40,23 @@ class TstRetourAudio : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanup();
+    void cleanupTestCase();
     void retour();
 };
 
 void TstRetourAudio::initTestCase() {
-    QVERIFY2(qEnvironmentVariableIsSet("VIBRALUME_PULSE_SCRIPT") &&
-                 qEnvironmentVariableIsSet("VIBRALUME_PULSE_DOSSIER"),
-             "run through CTest: it names the private server's script and folder");
+    QVERIFY2(qEnvironmentVariableIsSet("VIBRALUME_PULSE_SCRIPT"),
+             "run through CTest: it names the private server's script");
+    dossierServeur =
+        QStringLiteral("/tmp/vibralume-retour-%1").arg(QCoreApplication::applicationPid());
+    QVERIFY(serveur("start"));
+    // Every client of this process, the recorder's parec included, finds it here.
+    qputenv("PULSE_SERVER",
+            QStringLiteral("unix:%1/run/pulse/native").arg(dossierServeur).toUtf8());
 }
 
-// Left as found, for the other tests on the fixture.
-void TstRetourAudio::cleanup() {
-    if (QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("info")}) != 0) {
-        QVERIFY(serveur("start"));
-    }
+void TstRetourAudio::cleanupTestCase() {
+    QVERIFY(serveur("stop"));
 }
 
 void TstRetourAudio::retour() {
