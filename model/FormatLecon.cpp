@@ -23,6 +23,7 @@ constexpr std::array<std::string_view, 3> MotsBord{"progressive", "ouvert-ouvert
 constexpr std::array<std::string_view, 2> MotsMilieu{"gaz", "solide"};
 constexpr std::array<double, 5> ValeursBaseTemps{200, 500, 1000, 1500, 2000};
 constexpr std::array<double, 4> ValeursRalenti{1, 2, 4, 10};
+constexpr std::array<double, 1> ValeursFormat{VersionFormatLecon};
 static_assert(ValeursBaseTemps.size() == BasesTemps.size());
 static_assert(ValeursRalenti.size() == DiviseursTemps.size());
 
@@ -44,6 +45,7 @@ Capteur& capteur(Lecon& l, int n) {
 // clang-format off
 const std::array Champs{
     ChampLecon{.nom = "format", .genre = GenreChamp::Entier, .min = 1, .max = VersionFormatLecon,
+        .valeurs = ValeursFormat,
         .lis = [](const Lecon&) { return V(double(VersionFormatLecon)); },
         .ecris = [](Lecon&, const V&) {},
         .sens = "version of these rules; required"},

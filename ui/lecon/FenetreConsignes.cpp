@@ -19,7 +19,11 @@ FenetreConsignes::FenetreConsignes(QWidget* parent)
     titre_->setWordWrap(true);
     QFont grand = titre_->font();
     grand.setBold(true);
-    grand.setPointSizeF(grand.pointSizeF() * 1.3);
+    // The application's font may be set in pixels or in points.
+    if (grand.pointSizeF() > 0)
+        grand.setPointSizeF(grand.pointSizeF() * 1.3);
+    else
+        grand.setPixelSize(grand.pixelSize() * 4 / 3);
     titre_->setFont(grand);
     texte_->setObjectName(QStringLiteral("consignes"));
     texte_->setReadOnly(true);
