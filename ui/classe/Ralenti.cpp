@@ -31,7 +31,7 @@ void Ralenti::choisit(int diviseur) {
 
 QString Ralenti::titre() const {
     if (!lecon_.isEmpty())
-        return diviseur() == 1 ? tr("Vibralume — %1").arg(lecon_)
+        return diviseur() == 1 ? QStringLiteral("Vibralume — %1").arg(lecon_)
                                : tr("Vibralume — %1 — ralenti x1/%2").arg(lecon_).arg(diviseur());
     if (diviseur() == 1)
         return QStringLiteral("Vibralume");

@@ -264,7 +264,7 @@ void Lecons::majTitre() {
         r->setLecon(titre_);
     else
         os_.setWindowTitle(titre_.isEmpty() ? QStringLiteral("Vibralume")
-                                            : tr("Vibralume — %1").arg(titre_));
+                                            : QStringLiteral("Vibralume — %1").arg(titre_));
 }
 
 bool Lecons::eventFilter(QObject* objet, QEvent* e) {
