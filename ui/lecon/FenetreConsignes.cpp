@@ -31,7 +31,7 @@ FenetreConsignes::FenetreConsignes(QWidget* parent)
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(titre_);
     disposition->addWidget(texte_);
-    resize(520, 420);
+    resize(520, 320);
 }
 
 void FenetreConsignes::montre(const QString& titre, const QString& consignes) {
