@@ -165,6 +165,9 @@ private slots:
           "le champ « capteur2X » doit être un nombre");
         f("frequency too high", lecon("\"frequence\": 41"),
           "le champ « frequence » vaut 41, hors de ce que permettent les commandes (de 1 à 40)");
+        f("frequency 0", lecon("\"frequence\": 0"),
+          "vaut 0, hors de ce que permettent les "
+          "commandes (de 1 à 40)");
         f("green group at 2", lecon("\"trancheColoree\": 2"), "(0, ou de 3 à 47)");
         f("time base", lecon("\"baseTemps\": 300"),
           "vaut 300, hors de ce que permettent les "
