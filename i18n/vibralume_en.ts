@@ -244,6 +244,105 @@
     </message>
 </context>
 <context>
+    <name>FichierLecon</name>
+    <message>
+        <source>le champ « %1 » doit être un nombre entier</source>
+        <translation>the field “%1” must be a whole number</translation>
+    </message>
+    <message>
+        <source>le champ « %1 » doit être un nombre</source>
+        <translation>the field “%1” must be a number</translation>
+    </message>
+    <message>
+        <source>le champ « %1 » doit valoir true ou false</source>
+        <translation>the field “%1” must be true or false</translation>
+    </message>
+    <message>
+        <source>le champ « %1 » doit être un texte</source>
+        <translation>the field “%1” must be a text</translation>
+    </message>
+    <message>
+        <source>le champ « %1 » dépasse %2 caractères</source>
+        <translation>the field “%1” is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>valeurs permises : %1</source>
+        <translation>values allowed: %1</translation>
+    </message>
+    <message>
+        <source>0, ou de %1 à %2</source>
+        <translation>0, or %1 to %2</translation>
+    </message>
+    <message>
+        <source>de %1 à %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>le champ « %1 » vaut %2, hors de ce que permettent les commandes (%3)</source>
+        <translation>the field “%1” is %2, beyond what the controls allow (%3)</translation>
+    </message>
+    <message>
+        <source>La leçon « %1 » n&apos;a pas pu être ouverte : %2.</source>
+        <translation>The lesson “%1” could not be opened: %2.</translation>
+    </message>
+    <message>
+        <source>accès refusé</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;existe pas</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>erreur de lecture</source>
+        <translation>read error</translation>
+    </message>
+    <message>
+        <source>le champ « amplitude » vaut %1, hors de ce que permettent les commandes avec cette fréquence et cette vitesse (de 0 à %2)</source>
+        <translation>the field “amplitude” is %1, beyond what the controls allow with this frequency and speed (0 to %2)</translation>
+    </message>
+    <message>
+        <source>le champ « bord » doit valoir « progressive » avec la vibration « solitaire »</source>
+        <translation>the field “bord” must be “progressive” with the vibration “solitaire”</translation>
+    </message>
+    <message>
+        <source>le champ « oscilloscopeOuvert » ne peut valoir true que si « modeleOuvert » vaut true</source>
+        <translation>the field “oscilloscopeOuvert” can be true only if “modeleOuvert” is true</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>it is not an ordinary file</translation>
+    </message>
+    <message>
+        <source>le fichier dépasse %1 Mio, ce n&apos;est pas une leçon</source>
+        <translation>the file is over %1 MiB, it is not a lesson</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier de leçon (JSON illisible près de l&apos;octet %1)</source>
+        <translation>it is not a lesson file (unreadable JSON near byte %1)</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier de leçon (pas d&apos;objet JSON)</source>
+        <translation>it is not a lesson file (no JSON object)</translation>
+    </message>
+    <message>
+        <source>le champ « format » manque</source>
+        <translation>the field “format” is missing</translation>
+    </message>
+    <message>
+        <source>elle vient d&apos;une version plus récente de Vibralume (format %1, cette version lit le format %2)</source>
+        <translation>it comes from a newer version of Vibralume (format %1, this version reads format %2)</translation>
+    </message>
+    <message>
+        <source>champ inconnu « %1 »</source>
+        <translation>unknown field “%1”</translation>
+    </message>
+</context>
+<context>
     <name>LigneDeCommande</name>
     <message>
         <source>Affiche cette aide et quitte.</source>
@@ -310,10 +409,6 @@
         <translation>expected “fr” or “en”</translation>
     </message>
     <message>
-        <source>Utilisation : %1 [options]</source>
-        <translation>Usage: %1 [options]</translation>
-    </message>
-    <message>
         <source>Simulation d&apos;une onde sonore qui se propage dans un gaz ou dans un solide, pour la classe de physique.</source>
         <translation>Simulation of a sound wave travelling through a gas or a solid, for the physics class.</translation>
     </message>
@@ -324,6 +419,10 @@
     <message>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Utilisation : %1 [options] [leçon.vibralume]</source>
+        <translation>Usage: %1 [options] [lesson.vibralume]</translation>
     </message>
 </context>
 <context>
@@ -698,6 +797,21 @@
     </message>
 </context>
 <context>
+    <name>vibralume::DialogueLecon</name>
+    <message>
+        <source>Enregistrer la leçon</source>
+        <translation>Save the lesson</translation>
+    </message>
+    <message>
+        <source>Titre :</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Consignes pour les élèves :</source>
+        <translation>Instructions for the pupils:</translation>
+    </message>
+</context>
+<context>
     <name>vibralume::Enregistrement</name>
     <message>
         <source>Le fichier « %1 » n&apos;a pas pu être enregistré : %2.</source>
@@ -871,6 +985,17 @@
     </message>
 </context>
 <context>
+    <name>vibralume::FenetreConsignes</name>
+    <message>
+        <source>Consignes - Vibralume</source>
+        <translation>Instructions - Vibralume</translation>
+    </message>
+    <message>
+        <source>Consignes de la leçon</source>
+        <translation>The lesson&apos;s instructions</translation>
+    </message>
+</context>
+<context>
     <name>vibralume::FenetreGraphes</name>
     <message>
         <source>Graphes - Vibralume</source>
@@ -950,6 +1075,70 @@
     <message>
         <source>V</source>
         <translation>A</translation>
+    </message>
+</context>
+<context>
+    <name>vibralume::Lecons</name>
+    <message>
+        <source>Leçons Vibralume (*.vibralume)</source>
+        <translation>Vibralume lessons (*.vibralume)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une leçon</source>
+        <translation>Open a lesson</translation>
+    </message>
+    <message>
+        <source>Enregistrer la leçon</source>
+        <translation>Save the lesson</translation>
+    </message>
+    <message>
+        <source>Leçons</source>
+        <translation>Lessons</translation>
+    </message>
+    <message>
+        <source>Ouvrir une leçon...</source>
+        <translation>Open a lesson...</translation>
+    </message>
+    <message>
+        <source>Enregistrer la leçon (réglages, titre, consignes)</source>
+        <translation>Save the lesson (settings, title, instructions)</translation>
+    </message>
+    <message>
+        <source>Enregistrer la leçon...</source>
+        <translation>Save the lesson...</translation>
+    </message>
+    <message>
+        <source>Revoir les consignes de la leçon</source>
+        <translation>Show the lesson&apos;s instructions again</translation>
+    </message>
+    <message>
+        <source>Consignes de la leçon</source>
+        <translation>The lesson&apos;s instructions</translation>
+    </message>
+    <message>
+        <source>Revenir au début : tout comme au démarrage</source>
+        <translation>Back to the start: everything as when the program starts</translation>
+    </message>
+    <message>
+        <source>Revenir au début</source>
+        <translation>Back to the start</translation>
+    </message>
+    <message>
+        <source>Aucune leçon récente</source>
+        <translation>No recent lesson</translation>
+    </message>
+    <message>
+        <source>Leçons récentes</source>
+        <translation>Recent lessons</translation>
+    </message>
+    <message>
+        <source>Leçons d&apos;exemple</source>
+        <translation>Example lessons</translation>
+    </message>
+    <message>
+        <source>lecon</source>
+        <extracomment>A word of a file name: no accents, no spaces</extracomment>
+        <translation>lesson</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1356,10 @@
     <message>
         <source>Vibralume — ralenti x1/%1</source>
         <translation>Vibralume — slow motion x1/%1</translation>
+    </message>
+    <message>
+        <source>Vibralume — %1 — ralenti x1/%2</source>
+        <translation>Vibralume — %1 — slow motion x1/%2</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@ paquets=(
     libbenchmark-dev
     pulseaudio pulseaudio-utils poppler-utils
     xvfb openbox x11-utils
-    dpkg-dev file desktop-file-utils appstream man-db lintian
+    dpkg-dev file desktop-file-utils appstream man-db lintian shared-mime-info libxml2-utils
     locales
 )
 

@@ -13,6 +13,7 @@
 #include "ui/demarrage/Langue.h"
 #include "ui/demarrage/LigneDeCommande.h"
 #include "ui/demarrage/Reglages.h"
+#include "ui/lecon/Lecons.h"
 #include "ui/simulation/OS.h"
 
 #include <QApplication>
@@ -66,11 +67,13 @@ int main(int argc, char* argv[]) {
         ComplementsOS::zoomDeDepart(depart, ecran ? ecran->availableGeometry().size() : QSize());
 
     std::unique_ptr<OS> fenetre;
+    Lecons* lecons = nullptr;
     const auto ouvreOS = [&]() -> QWidget* {
         fenetre = std::make_unique<OS>(etat, horloge, alea, son);
-        new ComplementsOS(
+        auto* complements = new ComplementsOS(
             *fenetre, depart, [&son](double gain) { son.lecture().setGain(gain); }, &reglages,
             &horloge, &son);
+        lecons = new Lecons(*fenetre, *complements, &reglages);
         new TemoinSon(*fenetre, son.lecture(), son);
         return fenetre.get();
     };
@@ -78,8 +81,11 @@ int main(int argc, char* argv[]) {
     // The home page deletes itself when its start button has opened the main
     // window; only the way out through its close picture leaves it standing.
     QPointer<Accueil> accueil;
-    if (options.sansAccueil) {
+    if (options.sansAccueil || options.lecon) {
         ouvreOS()->show();
+        // A lesson that cannot be opened is said over the window, as it is.
+        if (options.lecon)
+            lecons->ouvre(*options.lecon);
     } else {
         // At the main window's zoom, which fits the screen: so does the page.
         accueil = new Accueil(etat, alea, ouvreOS, nullptr, zoom);

@@ -27,9 +27,11 @@ attendu=$(sort <<'FIN'
 -rw-r--r-- root/root ./usr/share/icons/hicolor/128x128/apps/vibralume.png
 -rw-r--r-- root/root ./usr/share/icons/hicolor/256x256/apps/vibralume.png
 -rw-r--r-- root/root ./usr/share/icons/hicolor/scalable/apps/vibralume.svg
+-rw-r--r-- root/root ./usr/share/icons/hicolor/scalable/mimetypes/application-x-vibralume.svg
 -rw-r--r-- root/root ./usr/share/man/fr/man1/vibralume.1.gz
 -rw-r--r-- root/root ./usr/share/man/man1/vibralume.1.gz
 -rw-r--r-- root/root ./usr/share/metainfo/io.github.vibralume.vibralume.metainfo.xml
+-rw-r--r-- root/root ./usr/share/mime/packages/io.github.vibralume.vibralume.xml
 FIN
 )
 liste=$(dpkg-deb -c "$paquet")

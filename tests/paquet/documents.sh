@@ -32,6 +32,30 @@ grep -v '^$' <<<"$sortie" | tail -1 | grep -q 'Validation was successful\.$' ||
     echec "appstreamcli does not end with a plain success"
 echo "appstreamcli: $sortie"
 
+# The lesson files' type: a valid shared-mime-info file that the database
+# takes, matching *.vibralume, the type the desktop entry and AppStream name,
+# with its icon in the package.
+mime=$share/mime/packages/io.github.vibralume.vibralume.xml
+sortie=$(xmllint --noout "$mime" 2>&1) || echec "xmllint $mime: $sortie"
+donnees=$(mktemp -d)
+base=$donnees/mime
+mkdir -p "$base/packages"
+cp "$mime" "$base/packages/"
+sortie=$(XDG_DATA_DIRS=$donnees update-mime-database "$base" 2>&1) ||
+    echec "update-mime-database: $sortie"
+[ -z "$sortie" ] || echec "update-mime-database has something to say: $sortie"
+grep -qx '50:application/x-vibralume:\*.vibralume' "$base/globs2" ||
+    echec "no glob *.vibralume for application/x-vibralume in: $(cat "$base/globs2")"
+grep -qx 'application/x-vibralume application/json' "$base/subclasses" ||
+    echec "application/x-vibralume is not a kind of JSON"
+rm -rf "$donnees"
+grep -qx 'MimeType=application/x-vibralume;' "$bureau" || echec "the desktop entry lacks MimeType"
+grep -q '^Exec=vibralume %f$' "$bureau" || echec "the desktop entry does not pass the file: $(grep ^Exec= "$bureau")"
+grep -q '<mediatype>application/x-vibralume</mediatype>' "$metainfo" ||
+    echec "AppStream does not provide application/x-vibralume"
+[ -f "$share/icons/hicolor/scalable/mimetypes/application-x-vibralume.svg" ] ||
+    echec "no icon for lesson files"
+
 # What each one names is in the package.
 cle() { sed -n "s/^$1=//p" "$bureau"; }
 [ -x "$racine/usr/bin/$(cle Exec | cut -d' ' -f1)" ] || echec "Exec=$(cle Exec) is not installed"

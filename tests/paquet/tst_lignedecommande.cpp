@@ -19,8 +19,8 @@ QStringList ligne(const QString& arguments) {
            arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
-const QString Utilisation = QStringLiteral("Utilisation : vibralume [options]");
-const QString Usage = QStringLiteral("Usage: vibralume [options]");
+const QString Utilisation = QStringLiteral("Utilisation : vibralume [options] [leçon.vibralume]");
+const QString Usage = QStringLiteral("Usage: vibralume [options] [lesson.vibralume]");
 const QString Version = QStringLiteral("vibralume " VERSION_ATTENDUE "\n");
 
 } // namespace
@@ -30,6 +30,8 @@ class TstLigneDeCommande : public QObject {
 private slots:
     void acceptee_data();
     void acceptee();
+    void lecon_data();
+    void lecon();
     void refusee_data();
     void refusee();
     void finImmediate_data();
@@ -98,6 +100,33 @@ void TstLigneDeCommande::acceptee() {
     QCOMPARE(o.sansAccueil, sansAccueil);
 }
 
+// One word is the lesson to open, whatever it holds; reading it is the window's.
+void TstLigneDeCommande::lecon_data() {
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("lecon"); // empty: none
+    QTest::addColumn<bool>("sansAccueil");
+    QTest::newRow("none") << "--zoom 100"
+                          << "" << false;
+    QTest::newRow("a lesson") << "cours.vibralume"
+                              << "cours.vibralume" << false;
+    QTest::newRow("after the options") << "--zoom 80 /tmp/onde.vibralume --sans-accueil"
+                                       << "/tmp/onde.vibralume" << true;
+    QTest::newRow("after --, like an option") << "-- --zoom"
+                                              << "--zoom" << false;
+}
+
+void TstLigneDeCommande::lecon() {
+    QFETCH(QString, arguments);
+    QFETCH(QString, lecon);
+    QFETCH(bool, sansAccueil);
+    const Demande d = LigneDeCommande::lis(ligne(arguments));
+    QVERIFY(std::holds_alternative<Options>(d));
+    const Options& o = std::get<Options>(d);
+    QCOMPARE(o.lecon.value_or(QString()), lecon);
+    QCOMPARE(o.lecon.has_value(), !lecon.isEmpty());
+    QCOMPARE(o.sansAccueil, sansAccueil);
+}
+
 void TstLigneDeCommande::refusee_data() {
     QTest::addColumn<QString>("arguments");
     QTest::addColumn<QString>("message");
@@ -108,10 +137,10 @@ void TstLigneDeCommande::refusee_data() {
                                           << "option inconnue : -x";
     QTest::newRow("two unknown") << "--zoom 100 -x --couleur=rouge"
                                  << "options inconnues : -x, --couleur";
-    QTest::newRow("a word") << "enonce.pdf"
-                            << "argument inattendu : « enonce.pdf »";
-    QTest::newRow("a word after --") << "-- --zoom"
-                                     << "argument inattendu : « --zoom »";
+    QTest::newRow("two words") << "cours.vibralume enonce.pdf"
+                               << "argument inattendu : « enonce.pdf »";
+    QTest::newRow("two words after --") << "-- a.vibralume --zoom"
+                                        << "argument inattendu : « --zoom »";
     QTest::newRow("zoom without value") << "--sans-accueil --zoom"
                                         << "l'option --zoom attend une valeur";
     QTest::newRow("volume without value") << "-volume"
@@ -258,8 +287,8 @@ void TstLigneDeCommande::refusEnAnglais_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("unknown option") << "--langue en --plein-ecran"
                                     << "unknown option: --plein-ecran";
-    QTest::newRow("a word") << "--langue=en enonce.pdf"
-                            << "unexpected argument: “enonce.pdf”";
+    QTest::newRow("two words") << "--langue=en a.vibralume enonce.pdf"
+                               << "unexpected argument: “enonce.pdf”";
     QTest::newRow("zoom without value") << "--langue en --zoom"
                                         << "option --zoom expects a value";
     QTest::newRow("zoom too small")

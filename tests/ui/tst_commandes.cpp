@@ -9,6 +9,7 @@
 #include "ui/classe/TableCommandes.h"
 #include "ui/classe/ZoomOS.h"
 #include "ui/demarrage/Langue.h"
+#include "ui/lecon/Lecons.h"
 #include "ui/simulation/PanneauMesures.h"
 
 #include <QAccessible>
@@ -27,6 +28,7 @@ namespace {
 struct Atelier : Banc {
     HorlogeRalentie ralentie{horloge};
     ComplementsOS complements{*os, DemarrageOS{}, [](double) {}, nullptr, &ralentie, &son};
+    Lecons lecons{*os, complements, nullptr};
     Atelier() {
         complements.zoom().zoomNormal();
         QApplication::setActiveWindow(os.get());

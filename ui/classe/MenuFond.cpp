@@ -19,17 +19,31 @@ MenuFond::MenuFond(OS& os, TableCommandes& table) : QObject(&os), os_(os), table
     os.installEventFilter(this);
 }
 
-void MenuFond::ajoute(std::initializer_list<QAction*> commandes) {
-    for (QAction* a : commandes)
-        entrees_.push_back({a, {}, {}});
+void MenuFond::insere(bool enTete, Entree entree) {
+    if (enTete)
+        entrees_.insert(entrees_.begin() + std::ptrdiff_t(tete_++), std::move(entree));
+    else
+        entrees_.push_back(std::move(entree));
     delete menu_;
     menu_ = nullptr;
 }
 
+void MenuFond::ajoute(std::initializer_list<QAction*> commandes) {
+    for (QAction* a : commandes)
+        insere(false, {a, {}, {}});
+}
+
 void MenuFond::ajouteSousMenu(const QString& titre, const std::vector<QAction*>& commandes) {
-    entrees_.push_back({nullptr, titre, commandes});
-    delete menu_;
-    menu_ = nullptr;
+    insere(false, {nullptr, titre, commandes});
+}
+
+void MenuFond::ajouteEnTete(std::initializer_list<QAction*> commandes) {
+    for (QAction* a : commandes)
+        insere(true, {a, {}, {}});
+}
+
+void MenuFond::ajouteSousMenuEnTete(const QString& titre, const std::vector<QAction*>& commandes) {
+    insere(true, {nullptr, titre, commandes});
 }
 
 QMenu* MenuFond::menuA(QPoint pos) {

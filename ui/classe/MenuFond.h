@@ -28,6 +28,9 @@ public:
     void ajoute(std::initializer_list<QAction*> commandes);
     /// Adds a submenu titled `titre` at the end.
     void ajouteSousMenu(const QString& titre, const std::vector<QAction*>& commandes);
+    /// The same at the head of the menu, after what was put there before.
+    void ajouteEnTete(std::initializer_list<QAction*> commandes);
+    void ajouteSousMenuEnTete(const QString& titre, const std::vector<QAction*>& commandes);
     /// The menu as it would show at `pos` (window coordinates), or null
     /// where the background does not lie under the pointer.
     QMenu* menuA(QPoint pos);
@@ -46,12 +49,14 @@ private:
     };
 
     QMenu* menu();
+    void insere(bool enTete, Entree entree);
     /// Whether a right click on `w` (null: the window itself) is one on the background.
     bool estFond(const QWidget* w) const;
 
     OS& os_;
     TableCommandes& table_;
     std::vector<Entree> entrees_;
+    std::size_t tete_ = 0; ///< where the next entry for the head goes
     QMenu* menu_ = nullptr;
 };
 

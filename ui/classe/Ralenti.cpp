@@ -30,9 +30,17 @@ void Ralenti::choisit(int diviseur) {
 }
 
 QString Ralenti::titre() const {
+    if (!lecon_.isEmpty())
+        return diviseur() == 1 ? QStringLiteral("Vibralume — %1").arg(lecon_)
+                               : tr("Vibralume — %1 — ralenti x1/%2").arg(lecon_).arg(diviseur());
     if (diviseur() == 1)
         return QStringLiteral("Vibralume");
     return tr("Vibralume — ralenti x1/%1").arg(diviseur());
+}
+
+void Ralenti::setLecon(const QString& titre) {
+    lecon_ = titre;
+    fenetre_.setWindowTitle(this->titre());
 }
 
 } // namespace vibralume

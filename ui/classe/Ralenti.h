@@ -22,8 +22,11 @@ public:
     /// The next fraction, back to real time after 1/10.
     void suivant();
     void choisit(int diviseur);
-    /// "Vibralume", or "Vibralume — ralenti x1/4".
+    /// "Vibralume", or "Vibralume — ralenti x1/4"; with a lesson open,
+    /// "Vibralume — <its title>", and the pace after it.
     QString titre() const;
+    /// The title of the lesson open (empty for none), in the window's title.
+    void setLecon(const QString& titre);
 
 signals:
     void change(int diviseur);
@@ -32,6 +35,7 @@ private:
     QWidget& fenetre_;
     HorlogeRalentie& horloge_;
     ChoixEleve& choix_;
+    QString lecon_;
 };
 
 } // namespace vibralume

@@ -215,10 +215,12 @@ Demande LigneDeCommande::lis(const QStringList& arguments, const QString& langue
     Analyseur a(t);
     if (!a.p.parse(arguments))
         return refusAnalyse(a, arguments);
-    if (const QStringList mots = a.p.positionalArguments(); !mots.isEmpty())
+    // One word: the lesson to open, read (and refused if need be) by the window.
+    const QStringList mots = a.p.positionalArguments();
+    if (mots.size() > 1)
         return refus(a,
                      texte(a, QT_TRANSLATE_NOOP("LigneDeCommande", "argument inattendu : « %1 »"))
-                         .arg(mots.front()));
+                         .arg(mots[1]));
     if (a.p.isSet(a.aide))
         return Fin{0, aide(t.langue())};
     if (a.p.isSet(a.version))
@@ -256,6 +258,8 @@ Demande LigneDeCommande::lis(const QStringList& arguments, const QString& langue
         o.langue = l;
     }
     o.sansAccueil = a.p.isSet(a.sansAccueil);
+    if (!mots.isEmpty())
+        o.lecon = mots.front();
     return o;
 }
 
@@ -290,7 +294,8 @@ QString LigneDeCommande::aide(const QString& langue) {
     for (const QString& e : entetes)
         colonne = std::max(colonne, e.size() + 2);
 
-    QString texte = t(Contexte, QT_TRANSLATE_NOOP("LigneDeCommande", "Utilisation : %1 [options]"))
+    QString texte = t(Contexte, QT_TRANSLATE_NOOP("LigneDeCommande",
+                                                  "Utilisation : %1 [options] [leçon.vibralume]"))
                         .arg(Programme) +
                     QLatin1Char('\n');
     texte += enLignes(t(Contexte, QT_TRANSLATE_NOOP("LigneDeCommande",

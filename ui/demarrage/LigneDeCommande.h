@@ -17,6 +17,8 @@ struct Options {
     std::optional<int> volume;       ///< 0 to 100
     std::optional<QString> langue;   ///< "fr" or "en"
     bool sansAccueil = false;        ///< straight to the main window
+    /// A lesson file to open in the main window, straight away.
+    std::optional<QString> lecon;
 };
 
 /// The program ends at once: `texte` goes to standard output when `code` is 0

@@ -16,7 +16,8 @@ const QString ClePleinEcran = QStringLiteral("affichage/pleinEcran");
 const QString CleVolume = QStringLiteral("son/volume");
 const QString CleMuet = QStringLiteral("son/muet");
 const QString CleLangue = QStringLiteral("interface/langue");
-const QStringList Cles{CleZoom, ClePleinEcran, CleVolume, CleMuet, CleLangue};
+const QString CleLecons = QStringLiteral("lecons/recentes");
+const QStringList Cles{CleZoom, ClePleinEcran, CleVolume, CleMuet, CleLangue, CleLecons};
 
 /// An integer within [min, max] written as such, or nothing.
 bool entier(const QVariant& v, int min, int max, int& sortie) {
@@ -176,6 +177,19 @@ void Reglages::ecrisMuet(bool oui) {
 
 void Reglages::ecrisLangue(const QString& langue) {
     ecris(CleLangue, langue);
+}
+
+QStringList Reglages::leconsRecentes() {
+    // One path is read back as a text, several as a list.
+    const QVariant v = settings_->value(CleLecons);
+    QStringList chemins =
+        v.typeId() == QMetaType::QString ? QStringList{v.toString()} : v.toStringList();
+    chemins.removeAll(QString());
+    return chemins.mid(0, 5);
+}
+
+void Reglages::ecrisLeconsRecentes(const QStringList& chemins) {
+    ecris(CleLecons, chemins);
 }
 
 } // namespace vibralume

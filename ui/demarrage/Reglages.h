@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <ostream>
 
@@ -40,6 +41,9 @@ public:
     void ecrisVolume(int pourcent);
     void ecrisMuet(bool oui);
     void ecrisLangue(const QString& langue);
+    /// The lesson files opened or saved last, the latest first; texts only.
+    QStringList leconsRecentes();
+    void ecrisLeconsRecentes(const QStringList& chemins);
 
     /// Where the settings live.
     QString fichier() const;

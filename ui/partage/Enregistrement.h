@@ -47,6 +47,8 @@ public:
     /// parameters as comment lines.
     QString csv() const;
     const HistoriqueCapteurs& historique() const { return historique_; }
+    /// Forgets the measurements, as at a fresh start.
+    void videHistorique() { historique_.vide(); }
 
     void enregistreImageFenetre();
     void enregistreImageImpression();
