@@ -1,0 +1,47 @@
+#pragma once
+// The oscilloscope's measuring cursors for the lesson: shown or hidden by a
+// key or the background's menu, over the screen, with what they read in a
+// small window of its own. The speed of sound is measured as in the lab: the
+// delay between the two sensors' traces, and the distance between them.
+
+#include "model/LectureCurseurs.h"
+
+#include <QObject>
+
+namespace vibralume {
+
+class CurseursOscillo;
+class FenetreCurseurs;
+class MenuFond;
+class OS;
+class TableCommandes;
+
+class Curseurs : public QObject {
+    Q_OBJECT
+public:
+    /// Adds the commands to `table` and the show-or-hide one to `menu`.
+    Curseurs(OS& os, TableCommandes& table, MenuFond& menu);
+
+    CurseursOscillo& ecran() { return *ecran_; }
+    FenetreCurseurs& fenetre() { return *fenetre_; }
+    /// Shows the cursors, or hides them.
+    void bascule();
+    /// The next cursor takes the arrows.
+    void choisitSuivant();
+    /// What the cursors read now, as the window shows it.
+    LectureCurseurs lecture() const;
+    /// Everything shown again from the window's choices: after they were set
+    /// by other means than these cursors (a lesson opened).
+    void actualise();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
+private:
+    OS& os_;
+    CurseursOscillo* ecran_;
+    FenetreCurseurs* fenetre_;
+    bool placee_ = false; ///< put beside the window once; then where the user leaves it
+};
+
+} // namespace vibralume

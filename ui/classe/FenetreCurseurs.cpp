@@ -1,0 +1,95 @@
+#include "ui/classe/FenetreCurseurs.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+
+namespace vibralume {
+
+namespace {
+
+/// Where a value cannot be worked out (a time of nothing, a sensor outside the medium).
+const QString Tiret = QStringLiteral("–");
+
+/// Room between the main window's frame and this one, in pixels.
+constexpr int Ecart = 8;
+
+QString nombre(double x, int decimales) {
+    return QLocale().toString(x, 'f', decimales);
+}
+
+} // namespace
+
+FenetreCurseurs::FenetreCurseurs(QWidget* parent) : QWidget(parent, Qt::Tool) {
+    setObjectName(QStringLiteral("FenetreCurseurs"));
+    setWindowTitle(tr("Mesures aux curseurs"));
+    auto* grille = new QGridLayout(this);
+    grille->setColumnStretch(1, 1);
+    dt_ = ajouteLigne(tr("Δt"), "dt");
+    frequence_ = ajouteLigne(tr("1/Δt"), "frequence");
+    niveaux_ = ajouteLigne(tr("Écart de niveau"), "niveaux");
+    distance_ = ajouteLigne(tr("Distance des capteurs"), "distance", &nomDistance_);
+    celerite_ = ajouteLigne(tr("Célérité d/Δt"), "celerite", &nomCelerite_);
+}
+
+QLabel* FenetreCurseurs::ajouteLigne(const QString& nom, const char* objet, QLabel** nomLigne) {
+    auto* grille = static_cast<QGridLayout*>(layout());
+    const int ligne = grille->rowCount() - (grille->count() == 0 ? 1 : 0);
+    auto* titre = new QLabel(nom, this);
+    auto* valeur = new QLabel(this);
+    valeur->setObjectName(QString::fromLatin1(objet));
+    valeur->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    valeur->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Screen readers read the value under its line's name.
+    valeur->setAccessibleName(nom);
+    if (nomLigne)
+        *nomLigne = titre;
+    grille->addWidget(titre, ligne, 0);
+    grille->addWidget(valeur, ligne, 1);
+    return valeur;
+}
+
+void FenetreCurseurs::montre(const LectureCurseurs& l, bool capteurs) {
+    dt_->setText(tr("%1 ms").arg(nombre(l.dtMs, 0)));
+    frequence_->setText(l.frequenceHz ? tr("%1 Hz").arg(nombre(*l.frequenceHz, 2)) : Tiret);
+    niveaux_->setText(tr("%1 div").arg(nombre(l.dNiveaux, 2)));
+    distance_->setText(l.distanceCm ? tr("%1 cm").arg(nombre(*l.distanceCm, 1)) : Tiret);
+    if (!l.celeriteCmS)
+        celerite_->setText(Tiret);
+    else if (l.ecartCeleriteCmS)
+        celerite_->setText(
+            tr("%1 ± %2 cm/s").arg(nombre(*l.celeriteCmS, 2), nombre(*l.ecartCeleriteCmS, 2)));
+    else
+        celerite_->setText(tr("%1 cm/s").arg(nombre(*l.celeriteCmS, 2)));
+    for (QLabel* w : {distance_, celerite_, nomDistance_, nomCelerite_})
+        w->setVisible(capteurs);
+    adjustSize();
+}
+
+QString FenetreCurseurs::resume() const {
+    QStringList lignes;
+    for (const QLabel* v : {dt_, frequence_, niveaux_, distance_, celerite_})
+        if (!v->isHidden())
+            lignes << tr("%1 : %2").arg(v->accessibleName(), v->text());
+    return lignes.join(QStringLiteral(" ; "));
+}
+
+void FenetreCurseurs::placePres(const QWidget& fenetre, const QWidget& panneau) {
+    adjustSize();
+    const QRect cadre = fenetre.frameGeometry();
+    const QScreen* ecran = fenetre.screen();
+    const QRect libre = ecran ? ecran->availableGeometry() : cadre.adjusted(-1000, 0, 1000, 0);
+    const QSize taille = frameGeometry().size().expandedTo(size());
+    const int y = std::clamp(panneau.mapToGlobal(QPoint(0, 0)).y(), libre.top(),
+                             std::max(libre.top(), libre.bottom() + 1 - taille.height()));
+    int x = cadre.right() + 1 + Ecart;
+    if (x + taille.width() > libre.right() + 1) {
+        x = cadre.left() - Ecart - taille.width();
+        if (x < libre.left())
+            x = libre.right() + 1 - taille.width();
+    }
+    move(x, y);
+}
+
+} // namespace vibralume
