@@ -52,7 +52,7 @@ private slots:
         QTest::keyClick(f.os.get(), Qt::Key_C);
         const FenetreCurseurs& lecture = f.complements.curseurs().fenetre();
         QVERIFY(lecture.isVisible());
-        QCOMPARE(lecture.findChild<QLabel*>("distance")->text(), QStringLiteral("5,0 cm"));
+        QCOMPARE(lecture.findChild<QLabel*>("lectureDistance")->text(), QStringLiteral("5,0 cm"));
 
         const double D = f.m.DureeBalayage;
         const std::array<float, 2> x{float(f.os->choix().capteur(1).x),
@@ -84,10 +84,11 @@ private slots:
 
         const double pixel = BasesTemps[std::size_t(base)] * 15 / 567.2 / 1000;
         const double borne = 5 / (5.0 / 15 - pixel) - 15;
-        QVERIFY2(std::abs(nombreDe(lecture, "celerite") - 15) <= borne,
-                 qPrintable(lecture.findChild<QLabel*>("celerite")->text()));
+        QVERIFY2(std::abs(nombreDe(lecture, "lectureCelerite") - 15) <= borne,
+                 qPrintable(lecture.findChild<QLabel*>("lectureCelerite")->text()));
         // The bound it shows covers the error too.
-        QVERIFY(std::abs(nombreDe(lecture, "celerite") - 15) <= nombreDe(lecture, "celerite", 2));
+        QVERIFY(std::abs(nombreDe(lecture, "lectureCelerite") - 15) <=
+                nombreDe(lecture, "lectureCelerite", 2));
     }
 
     // Over the screen, never in its image, where the divisions say at any zoom.

@@ -26,11 +26,11 @@ FenetreCurseurs::FenetreCurseurs(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setWindowTitle(tr("Mesures aux curseurs"));
     auto* grille = new QGridLayout(this);
     grille->setColumnStretch(1, 1);
-    dt_ = ajouteLigne(tr("Δt"), "dt");
-    frequence_ = ajouteLigne(tr("1/Δt"), "frequence");
-    niveaux_ = ajouteLigne(tr("Écart de niveau"), "niveaux");
-    distance_ = ajouteLigne(tr("Distance des capteurs"), "distance", &nomDistance_);
-    celerite_ = ajouteLigne(tr("Célérité d/Δt"), "celerite", &nomCelerite_);
+    dt_ = ajouteLigne(tr("Δt"), "lectureDt");
+    frequence_ = ajouteLigne(tr("1/Δt"), "lectureFrequence");
+    niveaux_ = ajouteLigne(tr("Écart de niveau"), "lectureNiveaux");
+    distance_ = ajouteLigne(tr("Distance des capteurs"), "lectureDistance", &nomDistance_);
+    celerite_ = ajouteLigne(tr("Célérité d/Δt"), "lectureCelerite", &nomCelerite_);
 }
 
 QLabel* FenetreCurseurs::ajouteLigne(const QString& nom, const char* objet, QLabel** nomLigne) {
