@@ -81,15 +81,23 @@ void FenetreCurseurs::placePres(const QWidget& fenetre, const QWidget& panneau) 
     const QScreen* ecran = fenetre.screen();
     const QRect libre = ecran ? ecran->availableGeometry() : cadre.adjusted(-1000, 0, 1000, 0);
     const QSize taille = frameGeometry().size().expandedTo(size());
-    const int y = std::clamp(panneau.mapToGlobal(QPoint(0, 0)).y(), libre.top(),
-                             std::max(libre.top(), libre.bottom() + 1 - taille.height()));
-    int x = cadre.right() + 1 + Ecart;
-    if (x + taille.width() > libre.right() + 1) {
-        x = cadre.left() - Ecart - taille.width();
-        if (x < libre.left())
-            x = libre.right() + 1 - taille.width();
-    }
-    move(x, y);
+    const QPoint coin = panneau.mapToGlobal(QPoint(0, 0));
+    // Level with the panel on either side of the window, else in line with
+    // it under or over the window; the first that the screen holds.
+    const QPoint places[] = {{cadre.right() + 1 + Ecart, coin.y()},
+                             {cadre.left() - Ecart - taille.width(), coin.y()},
+                             {coin.x(), cadre.bottom() + 1 + Ecart},
+                             {coin.x(), cadre.top() - Ecart - taille.height()}};
+    for (const QPoint& p : places)
+        if (libre.contains(QRect(p, taille))) {
+            move(p);
+            return;
+        }
+    // No room around: over the window, at the screen's right edge, where the
+    // user can move it.
+    move(libre.right() + 1 - taille.width(),
+         std::clamp(coin.y(), libre.top(),
+                    std::max(libre.top(), libre.bottom() + 1 - taille.height())));
 }
 
 } // namespace vibralume
