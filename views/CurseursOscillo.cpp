@@ -37,7 +37,9 @@ void CurseursOscillo::actualise() {
     const bool visibles = choix_.valeurs().curseurs.visibles;
     if (visibles == isHidden())
         setVisible(visibles);
-    update();
+    // Asked at every tick: the screen under them is not copied again for nothing.
+    if (choix_.valeurs().curseurs != dessines_)
+        update();
 }
 
 void CurseursOscillo::choisit(Curseur k) {
@@ -96,6 +98,7 @@ QColor CurseursOscillo::couleur(Curseur k) {
 }
 
 void CurseursOscillo::paintEvent(QPaintEvent*) {
+    dessines_ = choix_.valeurs().curseurs;
     QPainter p(this);
     const double zoom = oscillo_.zoom();
     const double largeur = std::max(1.0, std::round(zoom));

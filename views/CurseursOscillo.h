@@ -71,7 +71,8 @@ private:
     ChoixEleve& choix_;
     Curseur choisi_ = Temps1;
     std::optional<Curseur> tenu_;
-    double prise_ = 0; ///< from the pointer to the cursor held, in divisions
+    double prise_ = 0;        ///< from the pointer to the cursor held, in divisions
+    CurseursMesure dessines_; ///< as last painted
 };
 
 } // namespace vibralume

@@ -3,6 +3,7 @@
 #include "ui/classe/FenetreCurseurs.h"
 #include "ui/classe/MenuFond.h"
 #include "ui/classe/TableCommandes.h"
+#include "ui/classe/ZoomOS.h"
 #include "ui/simulation/OS.h"
 #include "ui/simulation/PanneauMesures.h"
 #include "views/CurseursOscillo.h"
@@ -15,7 +16,7 @@
 
 namespace vibralume {
 
-Curseurs::Curseurs(OS& os, TableCommandes& table, MenuFond& menu)
+Curseurs::Curseurs(OS& os, TableCommandes& table, MenuFond& menu, ZoomOS& zoom)
     : QObject(&os), os_(os), ecran_(new CurseursOscillo(*os.controles().Oscillo, os.choix())),
       fenetre_(new FenetreCurseurs(&os)) {
     const ControlesOS& c = os.controles();
@@ -49,6 +50,12 @@ Curseurs::Curseurs(OS& os, TableCommandes& table, MenuFond& menu)
         connect(b, &QRadioButton::toggled, this, &Curseurs::actualise);
     for (QWidget* w : std::initializer_list<QWidget*>{c.Micro1, c.Micro2, c.Oscilloscope})
         w->installEventFilter(this);
+    fenetre_->setZoom(zoom.zoom());
+    connect(&zoom, &ZoomOS::zoomChange, fenetre_, [f = fenetre_](double z, bool plein) {
+        // Full screen is the main window's alone.
+        if (!plein)
+            f->setZoom(z);
+    });
     actualise();
 }
 

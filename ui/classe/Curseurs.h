@@ -15,12 +15,14 @@ class FenetreCurseurs;
 class MenuFond;
 class OS;
 class TableCommandes;
+class ZoomOS;
 
 class Curseurs : public QObject {
     Q_OBJECT
 public:
-    /// Adds the commands to `table` and the show-or-hide one to `menu`.
-    Curseurs(OS& os, TableCommandes& table, MenuFond& menu);
+    /// Adds the commands to `table` and the show-or-hide one to `menu`; the
+    /// readout's text follows `zoom`.
+    Curseurs(OS& os, TableCommandes& table, MenuFond& menu, ZoomOS& zoom);
 
     CurseursOscillo& ecran() { return *ecran_; }
     FenetreCurseurs& fenetre() { return *fenetre_; }

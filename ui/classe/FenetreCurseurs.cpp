@@ -21,7 +21,8 @@ QString nombre(double x, int decimales) {
 
 } // namespace
 
-FenetreCurseurs::FenetreCurseurs(QWidget* parent) : QWidget(parent, Qt::Tool) {
+FenetreCurseurs::FenetreCurseurs(QWidget* parent)
+    : QWidget(parent, Qt::Tool), taillePolice_(font().pointSizeF()) {
     setObjectName(QStringLiteral("FenetreCurseurs"));
     setWindowTitle(tr("Mesures aux curseurs"));
     auto* grille = new QGridLayout(this);
@@ -73,6 +74,13 @@ QString FenetreCurseurs::resume() const {
         if (!v->isHidden())
             lignes << tr("%1 : %2").arg(v->accessibleName(), v->text());
     return lignes.join(QStringLiteral(" ; "));
+}
+
+void FenetreCurseurs::setZoom(double zoom) {
+    QFont f = font();
+    f.setPointSizeF(taillePolice_ * zoom);
+    setFont(f);
+    adjustSize();
 }
 
 void FenetreCurseurs::placePres(const QWidget& fenetre, const QWidget& panneau) {

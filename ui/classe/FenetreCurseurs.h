@@ -24,6 +24,9 @@ public:
     /// Beside `fenetre`'s frame, level with `panneau`, on `fenetre`'s screen;
     /// over the window only where the screen leaves no room on either side.
     void placePres(const QWidget& fenetre, const QWidget& panneau);
+    /// Its text as large as the main window's at `zoom` (1 for 100 %): read from the back of the
+    /// class too.
+    void setZoom(double zoom);
 
 private:
     /// A line: its name, and its value named `objet`; `nomLigne` receives the name's label.
@@ -36,6 +39,7 @@ private:
     QLabel* celerite_;
     QLabel* nomDistance_ = nullptr;
     QLabel* nomCelerite_ = nullptr;
+    double taillePolice_;
 };
 
 } // namespace vibralume
