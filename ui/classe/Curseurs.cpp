@@ -51,11 +51,14 @@ Curseurs::Curseurs(OS& os, TableCommandes& table, MenuFond& menu, ZoomOS& zoom)
     for (QWidget* w : std::initializer_list<QWidget*>{c.Micro1, c.Micro2, c.Oscilloscope})
         w->installEventFilter(this);
     fenetre_->setZoom(zoom.zoom());
-    connect(&zoom, &ZoomOS::zoomChange, fenetre_, [f = fenetre_](double z, bool plein) {
+    connect(&zoom, &ZoomOS::zoomChange, fenetre_, [this](double z, bool plein) {
         // Full screen is the main window's alone.
         if (!plein)
-            f->setZoom(z);
+            fenetre_->setZoom(z);
+        placeLecture();
     });
+    // The window grows or moves (a zoom): the readout keeps clear of it.
+    os.installEventFilter(this);
     actualise();
 }
 
@@ -101,14 +104,25 @@ void Curseurs::actualise() {
         QAccessible::updateAccessibility(&e);
     }
     if (!fenetre_->isVisible()) {
-        if (!placee_)
-            fenetre_->placePres(os_, *os_.controles().Oscilloscope);
-        placee_ = true;
+        placeLecture();
         fenetre_->show();
     }
 }
 
+void Curseurs::placeLecture() {
+    if (placee_ && fenetre_->pos() != placeAuto_)
+        return;
+    fenetre_->placePres(os_, *os_.controles().Oscilloscope);
+    placeAuto_ = fenetre_->pos();
+    placee_ = true;
+}
+
 bool Curseurs::eventFilter(QObject* objet, QEvent* e) {
+    if (objet == &os_) {
+        if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && fenetre_->isVisible())
+            placeLecture();
+        return QObject::eventFilter(objet, e);
+    }
     switch (e->type()) {
     case QEvent::Move:
     case QEvent::Show:

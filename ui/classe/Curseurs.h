@@ -7,6 +7,7 @@
 #include "model/LectureCurseurs.h"
 
 #include <QObject>
+#include <QPoint>
 
 namespace vibralume {
 
@@ -43,7 +44,11 @@ private:
     OS& os_;
     CurseursOscillo* ecran_;
     FenetreCurseurs* fenetre_;
-    bool placee_ = false; ///< put beside the window once; then where the user leaves it
+    /// Beside the window, unless the user put it elsewhere.
+    void placeLecture();
+
+    bool placee_ = false;
+    QPoint placeAuto_; ///< where it was last put; moved from there, it stays where the user left it
 };
 
 } // namespace vibralume

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QScreen>
+#include <cmath>
 
 namespace vibralume {
 
@@ -21,8 +22,7 @@ QString nombre(double x, int decimales) {
 
 } // namespace
 
-FenetreCurseurs::FenetreCurseurs(QWidget* parent)
-    : QWidget(parent, Qt::Tool), taillePolice_(font().pointSizeF()) {
+FenetreCurseurs::FenetreCurseurs(QWidget* parent) : QWidget(parent, Qt::Tool), police_(font()) {
     setObjectName(QStringLiteral("FenetreCurseurs"));
     setWindowTitle(tr("Mesures aux curseurs"));
     auto* grille = new QGridLayout(this);
@@ -77,8 +77,12 @@ QString FenetreCurseurs::resume() const {
 }
 
 void FenetreCurseurs::setZoom(double zoom) {
-    QFont f = font();
-    f.setPointSizeF(taillePolice_ * zoom);
+    // The application's font may be sized in pixels rather than points.
+    QFont f = police_;
+    if (police_.pointSizeF() > 0)
+        f.setPointSizeF(police_.pointSizeF() * zoom);
+    else
+        f.setPixelSize(int(std::lround(police_.pixelSize() * zoom)));
     setFont(f);
     adjustSize();
 }

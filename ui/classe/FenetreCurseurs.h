@@ -6,6 +6,7 @@
 
 #include "model/LectureCurseurs.h"
 
+#include <QFont>
 #include <QWidget>
 
 class QLabel;
@@ -39,7 +40,7 @@ private:
     QLabel* celerite_;
     QLabel* nomDistance_ = nullptr;
     QLabel* nomCelerite_ = nullptr;
-    double taillePolice_;
+    QFont police_; ///< at 100 %
 };
 
 } // namespace vibralume
