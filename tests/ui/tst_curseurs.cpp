@@ -142,6 +142,8 @@ private slots:
         QCOMPARE(c.temps[1], 5.0);
         QVERIFY(std::abs(c.niveaux[0] - (2 + pixelY)) < 1e-9);
         QCOMPARE(f.barre("frequence")->value(), frequence);
+        // Screen readers are told what the cursors read as they move.
+        QVERIFY(f.complements.curseurs().ecran().accessibleDescription().contains("Δt : 380 ms"));
         taper(QKeyCombination(Qt::Key_Escape));
         taper(QKeyCombination(Qt::Key_Up));
         QVERIFY(f.barre("frequence")->value() != frequence);
