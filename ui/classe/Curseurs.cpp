@@ -72,7 +72,8 @@ void Curseurs::bascule() {
 void Curseurs::choisitSuivant() {
     if (!ecran_->isVisible())
         return;
-    // The one first picked is the first time: the delay is measured first.
+    // A first press takes the arrows to the cursor picked last (at first,
+    // time 1: the delay is what is measured first); the next ones go round.
     const auto suivant =
         ecran_->hasFocus()
             ? CurseursOscillo::Curseur((ecran_->choisi() + 1) % CurseursOscillo::NbCurseurs)
