@@ -812,6 +812,32 @@
     </message>
 </context>
 <context>
+    <name>vibralume::Curseurs</name>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Oscilloscope</translation>
+    </message>
+    <message>
+        <source>Curseurs de mesure : afficher ou cacher</source>
+        <translation>Measuring cursors: show or hide</translation>
+    </message>
+    <message>
+        <source>Curseurs de mesure</source>
+        <translation>Measuring cursors</translation>
+    </message>
+    <message>
+        <source>Curseur suivant, puis flèches pour le déplacer d&apos;un dixième de division (Maj : d&apos;un pixel), Échap pour finir</source>
+        <translation>Next cursor, then arrows to move it by a tenth of a division (Shift: by a pixel), Esc to finish</translation>
+    </message>
+</context>
+<context>
+    <name>vibralume::CurseursOscillo</name>
+    <message>
+        <source>Curseurs de mesure</source>
+        <translation>Measuring cursors</translation>
+    </message>
+</context>
+<context>
     <name>vibralume::Enregistrement</name>
     <message>
         <source>Le fichier « %1 » n&apos;a pas pu être enregistré : %2.</source>
@@ -993,6 +1019,61 @@
     <message>
         <source>Consignes de la leçon</source>
         <translation>The lesson&apos;s instructions</translation>
+    </message>
+</context>
+<context>
+    <name>vibralume::FenetreCurseurs</name>
+    <message>
+        <source>Mesures aux curseurs</source>
+        <translation>Cursor measurements</translation>
+    </message>
+    <message>
+        <source>Δt</source>
+        <translation>Δt</translation>
+    </message>
+    <message>
+        <source>1/Δt</source>
+        <translation>1/Δt</translation>
+    </message>
+    <message>
+        <source>Écart de niveau</source>
+        <translation>Level difference</translation>
+    </message>
+    <message>
+        <source>Distance des capteurs</source>
+        <translation>Distance between sensors</translation>
+    </message>
+    <message>
+        <source>Célérité d/Δt</source>
+        <translation>Speed d/Δt</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>%1 div</source>
+        <translation>%1 div</translation>
+    </message>
+    <message>
+        <source>%1 cm</source>
+        <translation>%1 cm</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 cm/s</source>
+        <translation>%1 ± %2 cm/s</translation>
+    </message>
+    <message>
+        <source>%1 cm/s</source>
+        <translation>%1 cm/s</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

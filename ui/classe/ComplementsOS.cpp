@@ -3,6 +3,7 @@
 #include "ui/classe/Accessibilite.h"
 #include "ui/classe/Annonce.h"
 #include "ui/classe/ChoixLangue.h"
+#include "ui/classe/Curseurs.h"
 #include "ui/classe/EcouteAuCapteur.h"
 #include "ui/classe/FenetreAPropos.h"
 #include "ui/classe/FenetreRaccourcis.h"
@@ -63,6 +64,7 @@ ComplementsOS::ComplementsOS(OS& os, const DemarrageOS& d, std::function<void(do
         ajouteRalenti(*horloge);
     if (son)
         ajouteEcoute(*son);
+    curseurs_ = new Curseurs(os, *commandes_, *menu_, *zoom_);
     // Last in the menu: chosen seldom, once for all the lessons.
     langue_ = new ChoixLangue(*commandes_, *menu_, reglages, Langue::installee(), os);
     const QSize zone = os.screen() ? os.screen()->availableGeometry().size() : QSize(1920, 1080);

@@ -12,6 +12,7 @@ namespace vibralume {
 
 class Annonce;
 class ChoixLangue;
+class Curseurs;
 class EcouteAuCapteur;
 class Son;
 class HorlogeRalentie;
@@ -60,6 +61,8 @@ public:
     Ralenti* ralenti() { return ralenti_; }
     /// Null without the window's sound.
     EcouteAuCapteur* ecoute() { return ecoute_; }
+    /// The oscilloscope's measuring cursors.
+    Curseurs& curseurs() { return *curseurs_; }
     /// Shows the About window.
     void aPropos();
     /// Shows the list of keys (F1).
@@ -99,6 +102,7 @@ private:
     Ralenti* ralenti_ = nullptr;
     FenetreGraphes* graphes_ = nullptr;
     ChoixLangue* langue_ = nullptr;
+    Curseurs* curseurs_ = nullptr;
 };
 
 } // namespace vibralume
