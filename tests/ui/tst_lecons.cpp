@@ -7,6 +7,7 @@
 #include "model/FormatLecon.h"
 #include "model/HorlogeRalentie.h"
 #include "ui/classe/ComplementsOS.h"
+#include "ui/classe/Curseurs.h"
 #include "ui/classe/Ralenti.h"
 #include "ui/classe/TableCommandes.h"
 #include "ui/demarrage/Langue.h"
@@ -15,6 +16,7 @@
 #include "ui/lecon/Lecons.h"
 #include "ui/partage/Enregistrement.h"
 #include "ui/simulation/PanneauMesures.h"
+#include "views/CurseursOscillo.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -97,6 +99,7 @@ private slots:
                                     QStringLiteral("Chercher la résonance.\n\nPuis mesurer λ.")));
         b.lecons.retourAuDebut();
         QVERIFY(b.etat() != avant);
+        QVERIFY(b.complements.curseurs().ecran().isHidden());
 
         if (voie == "ouvre") {
             QVERIFY(b.lecons.ouvre(fichier));
@@ -125,6 +128,7 @@ private slots:
         QVERIFY(b.os->controle<QRadioButton>("Sens_3")->isChecked());
         QVERIFY(b.montre("Oscilloscope") && b.montre("micro1_coche") && !b.montre("Vibreur"));
         QVERIFY(b.montre("Micro1") && !b.montre("Micro2"));
+        QVERIFY(!b.complements.curseurs().ecran().isHidden());
         QCOMPARE(b.m.BaseTemps, 1500.0);
         QCOMPARE(b.os->windowTitle(), QStringLiteral("Vibralume — Tuyau fermé — ralenti x1/4"));
         FenetreConsignes* consignes = b.lecons.fenetreConsignes();

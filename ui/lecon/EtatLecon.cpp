@@ -1,5 +1,6 @@
 #include "ui/lecon/EtatLecon.h"
 
+#include "ui/classe/Curseurs.h"
 #include "ui/classe/Ralenti.h"
 #include "ui/simulation/ControlesOS.h"
 #include "ui/simulation/DessinEtat.h"
@@ -76,6 +77,8 @@ void EtatLecon::pose(const Lecon& l) {
     if (ralenti_)
         ralenti_->choisit(v.diviseurTemps);
     os_.choix().curseurs(v.curseurs);
+    if (curseurs_)
+        curseurs_->actualise();
 }
 
 } // namespace vibralume

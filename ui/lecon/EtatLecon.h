@@ -8,13 +8,16 @@
 
 namespace vibralume {
 
+class Curseurs;
 class OS;
 class Ralenti;
 
 class EtatLecon {
 public:
-    /// `ralenti` may be null: the pace is then left as it is.
-    EtatLecon(OS& os, Ralenti* ralenti) : os_(os), ralenti_(ralenti) {}
+    /// `ralenti` and `curseurs` may be null: the pace, or the cursors'
+    /// drawing and readout, then follow by themselves or not at all.
+    EtatLecon(OS& os, Ralenti* ralenti, Curseurs* curseurs)
+        : os_(os), ralenti_(ralenti), curseurs_(curseurs) {}
 
     /// What the window is set to now, with no title and no instructions.
     Lecon lis() const;
@@ -24,6 +27,7 @@ public:
 private:
     OS& os_;
     Ralenti* ralenti_;
+    Curseurs* curseurs_;
 };
 
 } // namespace vibralume

@@ -45,7 +45,7 @@ QString uneLigne(QString texte) {
 
 Lecons::Lecons(OS& os, ComplementsOS& complements, Reglages* reglages)
     : QObject(&os), os_(os), complements_(complements), reglages_(reglages),
-      etat_(std::make_unique<EtatLecon>(os, complements.ralenti())) {
+      etat_(std::make_unique<EtatLecon>(os, complements.ralenti(), &complements.curseurs())) {
     depart_ = etat_->lis();
     if (reglages_)
         recentes_ = reglages_->leconsRecentes();
