@@ -32,6 +32,16 @@ FenetreCurseurs::FenetreCurseurs(QWidget* parent) : QWidget(parent, Qt::Tool), p
     niveaux_ = ajouteLigne(tr("Écart de niveau"), "lectureNiveaux");
     distance_ = ajouteLigne(tr("Distance des capteurs"), "lectureDistance", &nomDistance_);
     celerite_ = ajouteLigne(tr("Célérité d/Δt"), "lectureCelerite", &nomCelerite_);
+    elargitPourTitre();
+}
+
+// Wide enough for a window manager to show the whole title, in bold, beside
+// its icon and buttons, rather than cut it in the middle.
+void FenetreCurseurs::elargitPourTitre() {
+    QFont gras = font();
+    gras.setBold(true);
+    setMinimumWidth(QFontMetrics(gras).horizontalAdvance(windowTitle()) +
+                    10 * QFontMetrics(gras).height());
 }
 
 QLabel* FenetreCurseurs::ajouteLigne(const QString& nom, const char* objet, QLabel** nomLigne) {
@@ -84,6 +94,7 @@ void FenetreCurseurs::setZoom(double zoom) {
     else
         f.setPixelSize(int(std::lround(police_.pixelSize() * zoom)));
     setFont(f);
+    elargitPourTitre();
     adjustSize();
 }
 

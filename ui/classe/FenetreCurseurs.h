@@ -30,6 +30,7 @@ public:
     void setZoom(double zoom);
 
 private:
+    void elargitPourTitre();
     /// A line: its name, and its value named `objet`; `nomLigne` receives the name's label.
     QLabel* ajouteLigne(const QString& nom, const char* objet, QLabel** nomLigne = nullptr);
 
