@@ -797,21 +797,6 @@
     </message>
 </context>
 <context>
-    <name>vibralume::DialogueLecon</name>
-    <message>
-        <source>Enregistrer la leçon</source>
-        <translation>Save the lesson</translation>
-    </message>
-    <message>
-        <source>Titre :</source>
-        <translation>Title:</translation>
-    </message>
-    <message>
-        <source>Consignes pour les élèves :</source>
-        <translation>Instructions for the pupils:</translation>
-    </message>
-</context>
-<context>
     <name>vibralume::Curseurs</name>
     <message>
         <source>Oscilloscope</source>
@@ -835,6 +820,21 @@
     <message>
         <source>Curseurs de mesure</source>
         <translation>Measuring cursors</translation>
+    </message>
+</context>
+<context>
+    <name>vibralume::DialogueLecon</name>
+    <message>
+        <source>Enregistrer la leçon</source>
+        <translation>Save the lesson</translation>
+    </message>
+    <message>
+        <source>Titre :</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Consignes pour les élèves :</source>
+        <translation>Instructions for the pupils:</translation>
     </message>
 </context>
 <context>
