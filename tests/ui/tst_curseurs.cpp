@@ -84,6 +84,8 @@ private slots:
 
         const double pixel = BasesTemps[std::size_t(base)] * 15 / 567.2 / 1000;
         const double borne = 5 / (5.0 / 15 - pixel) - 15;
+        qInfo("read %s, one pixel %.1f ms",
+              qPrintable(lecture.findChild<QLabel*>("lectureCelerite")->text()), pixel * 1000);
         QVERIFY2(std::abs(nombreDe(lecture, "lectureCelerite") - 15) <= borne,
                  qPrintable(lecture.findChild<QLabel*>("lectureCelerite")->text()));
         // The bound it shows covers the error too.
