@@ -4,6 +4,9 @@
 
 #include "model/Module1.h"
 #include "tests/model/Doublures.h"
+#include "ui/classe/ComplementsOS.h"
+#include "ui/classe/Curseurs.h"
+#include "ui/classe/FenetreCurseurs.h"
 #include "ui/classe/ZoomOS.h"
 #include "ui/demarrage/Application.h"
 #include "ui/miseenpage/ControlesConstruits.h"
@@ -68,6 +71,25 @@ void TickCapteurs(benchmark::State& etat, qreal dpr) {
     f.os->controle<PictureBox>("Oscillo")->setRatio(dpr);
     for (const char* nom : {"Label13", "capteur1", "Capteur2"})
         emit f.os->controle<Etiquette>(nom)->clicked();
+    for (auto _ : etat) {
+        f.horloge.lecture += 0.02;
+        f.os->Timer1_Timer();
+    }
+}
+
+// The same with the measuring cursors shown: their readout is asked for at
+// every sample.
+void TickCurseurs(benchmark::State& etat) {
+    Fenetre f(1);
+    ComplementsOS complements{*f.os, DemarrageOS{}, [](double) {}, nullptr};
+    for (const char* nom : {"Label13", "capteur1", "Capteur2"})
+        emit f.os->controle<Etiquette>(nom)->clicked();
+    f.os->show();
+    complements.curseurs().bascule();
+    if (!complements.curseurs().fenetre().isVisible()) {
+        etat.SkipWithError("the cursors' readout is not shown");
+        return;
+    }
     for (auto _ : etat) {
         f.horloge.lecture += 0.02;
         f.os->Timer1_Timer();
@@ -143,6 +165,7 @@ BENCHMARK_CAPTURE(Tick, progressive_dpr2, 2.0, false)->Repetitions(10)->ReportAg
 BENCHMARK_CAPTURE(Tick, standing_dpr1, 1.0, true)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(TickCapteurs, sensors_dpr1, 1.0)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(TickCapteurs, sensors_dpr2, 2.0)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(TickCurseurs)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(MajAffichage)->Repetitions(10)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {

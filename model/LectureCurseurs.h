@@ -18,6 +18,8 @@ struct LectureCurseurs {
     std::optional<double> distanceCm;       ///< between the sensors' reading places
     std::optional<double> celeriteCmS;      ///< distance / Δt
     std::optional<double> ecartCeleriteCmS; ///< how far one pixel of Δt moves the speed
+
+    bool operator==(const LectureCurseurs&) const = default;
 };
 
 /// The time (ms) one pixel of the screen stands for, at `baseTempsMs` per

@@ -95,14 +95,20 @@ void Curseurs::actualise() {
     const bool montre = v.curseurs.visibles && os_.controles().Oscillo->isVisible();
     if (!montre) {
         fenetre_->hide();
+        montree_.reset();
         return;
     }
-    fenetre_->montre(lecture(), v.capteurs[0].actif && v.capteurs[1].actif);
-    const QString resume = fenetre_->resume();
-    if (ecran_->accessibleDescription() != resume) {
-        ecran_->setAccessibleDescription(resume);
-        QAccessibleEvent e(ecran_, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&e);
+    const std::pair<LectureCurseurs, bool> maintenant{lecture(),
+                                                      v.capteurs[0].actif && v.capteurs[1].actif};
+    if (montree_ != maintenant) {
+        montree_ = maintenant;
+        fenetre_->montre(maintenant.first, maintenant.second);
+        const QString resume = fenetre_->resume();
+        if (ecran_->accessibleDescription() != resume) {
+            ecran_->setAccessibleDescription(resume);
+            QAccessibleEvent e(ecran_, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&e);
+        }
     }
     if (!fenetre_->isVisible()) {
         placeLecture();

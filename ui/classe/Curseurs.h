@@ -8,6 +8,8 @@
 
 #include <QObject>
 #include <QPoint>
+#include <optional>
+#include <utility>
 
 namespace vibralume {
 
@@ -47,6 +49,9 @@ private:
     /// Beside the window, unless the user put it elsewhere.
     void placeLecture();
 
+    /// What the readout shows, and with the sensors' lines: the reading is
+    /// asked for at every sample, and changes only when something is moved.
+    std::optional<std::pair<LectureCurseurs, bool>> montree_;
     bool placee_ = false;
     QPoint placeAuto_; ///< where it was last put; moved from there, it stays where the user left it
 };
